@@ -1,0 +1,143 @@
+#include "common/record_file.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "common/cp949.h"
+
+namespace presslane {
+namespace {
+
+std::string encode_record(const Record& record) {
+    std::string line;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (i > 0) line += '|';
+        line += clean_field(record[i]);
+    }
+    return cp949::encode(line) + "\r\n";
+}
+
+// Writes all bytes and flushes them to the disk; false on any short write.
+bool write_all(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+Record split_fields(std::string_view line) {
+    Record fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t bar = line.find('|', start);
+        if (bar == std::string_view::npos) {
+            fields.emplace_back(line.substr(start));
+            return fields;
+        }
+        fields.emplace_back(line.substr(start, bar - start));
+        start = bar + 1;
+    }
+}
+
+std::string clean_field(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '|') {
+            out += "\xEF\xBD\x9C";  // U+FF5C FULLWIDTH VERTICAL LINE, held by CP949
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
+            out += ' ';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string field(const Record& record, std::size_t n) {
+    return (n >= 1 && n <= record.size()) ? record[n - 1] : std::string();
+}
+
+RecordFile::RecordFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+bool RecordFile::exists() const {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path_, ec);
+}
+
+std::vector<std::string> RecordFile::lines() const {
+    std::vector<std::string> out;
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) return out;
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        const std::size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        if (end == std::string::npos) end = bytes.size();
+        std::size_t stop = end;
+        if (stop > start && bytes[stop - 1] == '\r') --stop;
+        out.push_back(cp949::decode(std::string_view(bytes).substr(start, stop - start)));
+        start = next;
+    }
+    return out;
+}
+
+std::string RecordFile::first_line() const {
+    auto all = lines();
+    return all.empty() ? std::string() : all.front();
+}
+
+std::vector<Record> RecordFile::records() const {
+    std::vector<Record> out;
+    for (const auto& line : lines()) {
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        out.push_back(split_fields(line));
+    }
+    return out;
+}
+
+bool RecordFile::append(const Record& record) const {
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool ok = write_all(fd, encode_record(record));
+    return (::close(fd) == 0) && ok;
+}
+
+bool RecordFile::rewrite(const std::vector<Record>& records) const {
+    std::string bytes;
+    for (const auto& record : records) bytes += encode_record(record);
+
+    std::filesystem::path scratch = path_;
+    scratch += ".new";
+    const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) ok = std::rename(scratch.c_str(), path_.c_str()) == 0;
+    if (!ok) ::unlink(scratch.c_str());
+    return ok;
+}
+
+bool RecordFile::remove() const {
+    std::error_code ec;
+    std::filesystem::remove(path_, ec);
+    return !exists();
+}
+
+}  // namespace presslane
