@@ -1,0 +1,223 @@
+#include "browse/browser_host.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "common/dialogs.h"
+#include "common/event_pump.h"
+#include "common/record_file.h"
+
+namespace presslane {
+namespace {
+
+constexpr const char* kPanes[] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame9"};
+
+std::string without_nul(std::string s) {
+    s.erase(std::remove(s.begin(), s.end(), '\0'), s.end());
+    return s;
+}
+
+}  // namespace
+
+std::optional<std::string> progress_text(int progress, int progress_max) {
+    const float percent =
+        progress_max <= 0
+            ? 0.0f
+            : static_cast<float>(static_cast<double>(progress) / progress_max * 100.0);
+    if (percent >= 100.0f) return std::string("완료");
+    if (percent > 0.0f) {
+        // nearbyint rounds in the default mode, to nearest with halves to even.
+        return std::to_string(static_cast<long>(std::nearbyint(percent))) + " /100 %";
+    }
+    return std::nullopt;
+}
+
+bool is_collected_page(const std::string& address) {
+    std::string lower = address;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.find("orvale") != std::string::npos;
+}
+
+BrowserHost::BrowserHost(Browsers browsers, const ControlSet& controls, ProgressBar& progress,
+                         Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
+                         Addresses addresses, Hooks hooks)
+    : browsers_(browsers),
+      controls_(controls),
+      progress_(progress),
+      dialogs_(dialogs),
+      pump_(pump),
+      folder_(std::move(app_folder)),
+      addresses_(std::move(addresses)),
+      hooks_(std::move(hooks)) {}
+
+std::filesystem::path BrowserHost::settings_path() const { return folder_ / kSettingsFile; }
+
+std::string BrowserHost::configured_start_page() const {
+    return without_nul(field(split_fields(RecordFile(settings_path()).first_line()), 1));
+}
+
+void BrowserHost::call(const std::function<void()>& hook) {
+    if (hook) hook();
+}
+
+void BrowserHost::set_visible(const char* control, bool visible) {
+    if (Control* c = controls_.find(control)) c->set_visible(visible);
+}
+
+void BrowserHost::show_pane(const char* pane) {
+    for (const char* p : kPanes) {
+        if (std::string_view(p) == pane) set_visible(p, true);
+    }
+    for (const char* p : kPanes) {
+        if (std::string_view(p) != pane) set_visible(p, false);
+    }
+}
+
+Browser& BrowserHost::active_browser() {
+    return scrap_view_ == "no" ? browsers_.WebBrowser1 : browsers_.WebBrowser2;
+}
+
+std::string BrowserHost::caption() const {
+    return "프레스레인 v" + addresses_.version + " [" + addresses_.domain +
+           "] ::: " + browsers_.WebBrowser1.location_name();
+}
+
+void BrowserHost::start_page_click() {
+    pump_.process_pending();
+    RecordFile settings(settings_path());
+    if (!settings.exists()) settings.append({addresses_.default_start_page, "0"});
+    const Record line = split_fields(settings.first_line());
+    browsers_.WebBrowser1.navigate(without_nul(field(line, 1)));
+    browsers_.WebBrowser3.navigate(addresses_.visit_counter);
+    if (hooks_.set_popup_state) hooks_.set_popup_state(line.size() >= 2 ? &line[1] : nullptr);
+}
+
+void BrowserHost::WebBrowser1_ProgressChange(int progress, int progress_max) {
+    pump_.process_pending();
+    if (Control* form = controls_.find("Form1")) form->set_caption(caption());
+    // The bar keeps its state for values it rejects (a maximum of 0, the -1 of a finished load).
+    progress_.set_max(progress_max);
+    progress_.set_value(progress);
+    if (const auto text = progress_text(progress, progress_max)) {
+        if (Control* label = controls_.find("Label26")) label->set_caption(*text);
+    }
+}
+
+void BrowserHost::WebBrowser1_BeforeNavigate2() { browsers_.WebBrowser1.set_silent(true); }
+
+void BrowserHost::WebBrowser1_DocumentComplete() { pump_.process_pending(); }
+
+void BrowserHost::HTMLDoc_onmouseover() { call(hooks_.install_menu); }
+
+void BrowserHost::Combo1_Enter() {
+    if (Control* box = controls_.find("Combo1")) browsers_.WebBrowser1.navigate(box->caption());
+}
+
+void BrowserHost::Combo1_Click() {
+    scrap_view_ = "no";
+    set_visible("WebBrowser2", false);
+    set_visible("ListView1", false);
+    set_visible("WebBrowser1", true);
+    show_pane("Frame2");
+    set_visible("Picture11", false);
+
+    Control* box = controls_.find("Combo1");
+    const std::string title = box ? box->caption() : std::string();
+    std::string address;
+    for (const auto& line : RecordFile(folder_ / kBookmarkFile).lines()) {
+        pump_.process_pending();
+        const Record fields = split_fields(line);
+        if (field(fields, 1) == title) address = field(fields, 2);
+    }
+    browsers_.WebBrowser1.navigate(address);
+}
+
+void BrowserHost::Image1_Click() { active_browser().go_back(); }
+
+void BrowserHost::Image2_Click() { active_browser().go_forward(); }
+
+void BrowserHost::Image39_Click() { call(hooks_.open_bookmarks); }
+
+void BrowserHost::Toolbar1_ButtonClick(int index) {
+    if (index >= 1 && index <= 5) {
+        if (index == 1) browsers_.WebBrowser1.navigate(configured_start_page());
+        scrap_view_ = "no";
+        set_visible("WebBrowser2", false);
+        set_visible("ListView1", false);
+        show_pane(kPanes[index - 1]);
+    } else if (index == 6) {
+        scrap_view_ = "yes";
+        set_visible("WebBrowser2", true);
+        set_visible("ListView1", true);
+        show_pane("Frame9");
+        call(hooks_.reload_scrapbook);
+    } else if (index == 7) {
+        call(hooks_.toggle_popup);
+    }
+}
+
+void BrowserHost::Picture2_Click() {
+    if (is_collected_page(browsers_.WebBrowser1.location_url())) {
+        dialogs_.message(
+            "신문사 모두 보기 페이지는 실시간으로 변하기 때문에 첫페이지로 설정할 수 없습니다",
+            "알림");
+        return;
+    }
+    if (!dialogs_.ask_yes_no("현재 페이지를 시작페이지로 설정하시겠습니까?", "시작페이지 설정")) {
+        return;
+    }
+    pump_.process_pending();
+    RecordFile settings(settings_path());
+    const std::string old_line = settings.first_line();
+    // Without an old second field the new line takes the one a new settings file has.
+    std::string popup_field = "0";
+    if (old_line.find('|') != std::string::npos) popup_field = field(split_fields(old_line), 2);
+    const std::string address = browsers_.WebBrowser1.location_url();
+    settings.rewrite({{address, popup_field}});
+    dialogs_.message("현재 페이지가 시작페이지로 설정되었습니다", address);
+}
+
+void BrowserHost::Picture9_Click() { call(hooks_.open_mail); }
+
+void BrowserHost::Picture10_Click() { print_action(); }
+
+void BrowserHost::Picture5_Click() { call(hooks_.open_scrap); }
+
+void BrowserHost::print_action() {
+    if (is_collected_page(browsers_.WebBrowser1.location_url())) {
+        dialogs_.message("프레스레인가 수집한 신문사 정보는 프린트 할 수 없습니다", "알림");
+        return;
+    }
+    call(hooks_.maximise_window);
+    Browser& browser = active_browser();
+    browser.print_preview();
+    browser.print();
+}
+
+void BrowserHost::Picture4_MouseMove() {
+    if (Control* button = controls_.find("Picture4")) {
+        button->set_tooltip(
+            "▶왼쪽버튼 더블클릭:전체화면 ▶왼쪽 버튼+드래그:화면이동 ▶오른쪽 버튼+전체화면 "
+            "선택:정상화면");
+    }
+}
+
+void BrowserHost::Picture4_Click() {
+    pump_.process_pending();
+    set_visible("Frame8", true);
+    call(hooks_.install_menu);
+    call(hooks_.anchor_media_pane);
+}
+
+void BrowserHost::Picture11_MouseMove() { set_visible("Picture11", false); }
+
+void BrowserHost::Label9_Click(const std::string& user_name, const std::string& system_directory) {
+    std::string user = user_name.substr(0, std::min<std::size_t>(user_name.find('\0'), 100));
+    dialogs_.message("My Favorite Directory Is " + system_directory.substr(0, 3) +
+                         "Documents and settings\\" + user + "\\Favorites",
+                     "프레스레인");
+}
+
+}  // namespace presslane

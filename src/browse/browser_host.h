@@ -1,0 +1,120 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "browse/browser.h"
+#include "common/control_set.h"
+
+namespace presslane {
+
+class Dialogs;
+class EventPump;
+class ProgressBar;
+
+// The browser host of the main window: the three browsers and which of them is active, the start
+// page, the address box, back and forward, the category toolbar, the page tools and the caption
+// and progress display. Handlers are named after the control and event that run them; each lets
+// window events run where noted, so another handler may run in the middle of it.
+class BrowserHost {
+public:
+    struct Browsers {
+        Browser& WebBrowser1;  // main browser
+        Browser& WebBrowser2;  // scrapbook preview
+        Browser& WebBrowser3;  // never shown: visit counter and popup sink
+    };
+    struct Addresses {
+        std::string version;             // "4.47"
+        std::string domain;              // product web domain shown in the caption
+        std::string default_start_page;  // written to a new settings file
+        std::string visit_counter;
+    };
+    // What the host asks of the rest of the main window and of later features.
+    struct Hooks {
+        std::function<void()> install_menu;
+        std::function<void()> maximise_window;
+        // The media pane opens at its anchor for the current bar position.
+        std::function<void()> anchor_media_pane;
+        // The popup flag from field 2 of the settings line (missing field: nullptr).
+        std::function<void(const std::string* field2)> set_popup_state;
+        std::function<void()> toggle_popup;
+        std::function<void()> reload_scrapbook;
+        std::function<void()> open_bookmarks;
+        std::function<void()> open_mail;
+        std::function<void()> open_scrap;
+    };
+
+    static constexpr const char* kSettingsFile = "lane_desk_setting.res";
+    static constexpr const char* kBookmarkFile = "bookmark.res";
+
+    BrowserHost(Browsers browsers, const ControlSet& controls, ProgressBar& progress,
+                Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
+                Addresses addresses, Hooks hooks);
+
+    // Loads the start page from the settings file (creating it with the default line when it is
+    // missing), hits the visit counter and sets the popup state.
+    void start_page_click();
+
+    // Events of WebBrowser1.
+    void WebBrowser1_ProgressChange(int progress, int progress_max);
+    void WebBrowser1_BeforeNavigate2();
+    void WebBrowser1_DocumentComplete();
+    void HTMLDoc_onmouseover();
+
+    // Address box: Enter navigates exactly what was typed; a pick from the list opens the last
+    // bookmark of that title.
+    void Combo1_Enter();
+    void Combo1_Click();
+
+    void Image1_Click();   // back
+    void Image2_Click();   // forward
+    void Image39_Click();  // bookmarks window
+    void Toolbar1_ButtonClick(int index);
+    void Picture2_Click();   // set as start page
+    void Picture9_Click();   // mail window
+    void Picture10_Click();  // print action
+    void Picture5_Click();   // scrap dialog
+    void print_action();
+    void Picture4_MouseMove();
+    void Picture4_Click();  // media pane
+    void Picture11_MouseMove();
+    // The favourites-folder message for this user and system drive ("C:\" and the like).
+    void Label9_Click(const std::string& user_name, const std::string& system_directory);
+
+    // "no" while WebBrowser1 is the active browser, "yes" while the scrapbook pane is shown.
+    const std::string& scrap_view_flag() const { return scrap_view_; }
+    void set_scrap_view_flag(std::string flag) { scrap_view_ = std::move(flag); }
+    Browser& active_browser();
+
+    // The window caption for the current page of WebBrowser1.
+    std::string caption() const;
+
+private:
+    std::filesystem::path settings_path() const;
+    // Field 1 of the settings file's first line with NUL characters removed.
+    std::string configured_start_page() const;
+    void show_pane(const char* pane);
+    void set_visible(const char* control, bool visible);
+    void call(const std::function<void()>& hook);
+
+    Browsers browsers_;
+    const ControlSet& controls_;
+    ProgressBar& progress_;
+    Dialogs& dialogs_;
+    EventPump& pump_;
+    std::filesystem::path folder_;
+    Addresses addresses_;
+    Hooks hooks_;
+    std::string scrap_view_ = "no";
+};
+
+// Label26's text for a progress event, or nothing when the label keeps its text: the percentage
+// rounded half to even followed by " /100 %", or "완료" from 100 % on.
+std::optional<std::string> progress_text(int progress, int progress_max);
+
+// True when the address contains "orvale" in any letter case (the collected newspaper pages).
+bool is_collected_page(const std::string& address);
+
+}  // namespace presslane

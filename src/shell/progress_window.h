@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+
+namespace presslane {
+
+class Clock;
+class EventPump;
+class ProgressBar;
+
+// The progress window (Form9) shown while newspaper information is collected: it only paces its
+// bar and closes itself; the caller's page load starts after it has closed.
+class ProgressWindow {
+public:
+    ProgressWindow(ProgressBar& progress, EventPump& pump, const Clock& clock,
+                   std::function<void()> close);
+
+    void Form_Activate();
+
+private:
+    ProgressBar& progress_;
+    EventPump& pump_;
+    const Clock& clock_;
+    std::function<void()> close_;
+    bool closed_ = false;
+};
+
+}  // namespace presslane

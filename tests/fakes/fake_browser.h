@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "browse/browser.h"
+#include "fake_control.h"
+
+namespace presslane {
+
+// A browser that records what it was asked to do.
+struct FakeBrowser : Browser {
+    void navigate(const std::string& address) override { navigations.push_back(address); }
+    void go_back() override { calls.push_back("back"); }
+    void go_forward() override { calls.push_back("forward"); }
+    void print_preview() override { calls.push_back("preview"); }
+    void print() override { calls.push_back("print"); }
+    bool has_document() const override { return true; }
+    std::string location_name() const override { return title; }
+    std::string location_url() const override { return url; }
+    bool busy() const override { return false; }
+    void set_silent(bool s) override { silent = s; }
+    void set_element_attribute(const std::string&, const std::string&,
+                               const std::string&) override {}
+    Control& control() override { return view; }
+    void set_focus() override {}
+
+    std::vector<std::string> navigations, calls;
+    std::string title, url;
+    bool silent = false;
+    FakeControl view;
+};
+
+}  // namespace presslane

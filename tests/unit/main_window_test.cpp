@@ -1,0 +1,155 @@
+#include "shell/main_window.h"
+
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "common/record_file.h"
+#include "fakes/fake_main_window.h"
+#include "fakes/fake_platform.h"
+#include "fakes/temp_dir.h"
+
+namespace presslane {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : pump(clock) {
+        auto step = [this](const char* name) { return [this, name] { log.push_back(name); }; };
+        hooks.add_tray_icon = step("tray");
+        hooks.remove_tray_icon = step("untray");
+        hooks.load_bookmark_titles = step("bookmarks");
+        hooks.load_verified_radio = step("verified_radio");
+        hooks.load_my_radio = step("my_radio");
+        hooks.radio_on = step("radio_on");
+        hooks.version_check = step("version_check");
+        hooks.show_window = [this] {
+            log.push_back("show");
+            shown_geometry = {w["Form1"].x, w["Form1"].y, w["Form1"].w, w["Form1"].h};
+            shown_frame8_visible = w["Frame8"].shown;
+        };
+        hooks.close_window = [this] { window().Form_Unload(); };
+        hooks.close_program_windows = step("close_windows");
+        hooks.browse.set_popup_state = [this](const std::string*) { log.push_back("popup"); };
+    }
+    MainWindow& window() {
+        if (!window_) {
+            window_ = std::make_unique<MainWindow>(
+                BrowserHost::Browsers{w.wb1, w.wb2, w.wb3}, w.controls, w.progress,
+                MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
+                BrowserHost::Addresses{"4.47", "www.example.kr", "http://start/", "http://count/"},
+                hooks);
+        }
+        return *window_;
+    }
+    std::string geometry_bytes() const {
+        std::ifstream in(dir.path() / "lane_desk_x_y_setting.res", std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+
+    TempDir dir;
+    FakeClock clock;
+    FakeEventPump pump;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FakeScreen screen;
+    FakeMainWindowControls w;
+    MainWindow::Hooks hooks;
+    std::vector<std::string> log;
+    Rect shown_geometry;
+    bool shown_frame8_visible = false;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, LoadSequenceRunsItsStepsInOrder) {
+    window().Form_Load();
+    EXPECT_EQ(log, (std::vector<std::string>{"tray", "popup", "show", "bookmarks", "verified_radio",
+                                             "my_radio", "radio_on"}));
+    EXPECT_EQ(w.wb1.navigations, (std::vector<std::string>{"about: blank", "http://start/"}));
+    EXPECT_EQ(w.wb2.navigations, std::vector<std::string>{"about: blank"});
+    EXPECT_EQ(window().layout_state().menu_position, "down");
+    EXPECT_EQ(window().layout_state().view_mode, "보통");
+    EXPECT_EQ(window().host().scrap_view_flag(), "no");
+    // The geometry is restored before the window is shown; the media pane hides at the end.
+    EXPECT_EQ(shown_geometry, (Rect{3200, 0, 28800 - 3200, 15600 - 380}));
+    EXPECT_TRUE(shown_frame8_visible);
+    EXPECT_FALSE(w["Frame8"].shown);
+}
+
+TEST_F(MainWindowTest, CloseSequenceSavesGeometryOnceAndEndsTheProcess) {
+    window().Form_Load();
+    w["Form1"].x = -60;
+    w["Form1"].y = -60;
+    w["Form1"].w = 28920;
+    w["Form1"].h = 15720;
+    log.clear();
+    // A close request arriving while the geometry is saved must not start a second sequence.
+    pump.on_event = [this] { window().Form_Unload(); };
+    EXPECT_THROW(window().Form_Unload(), ProcessEnded);
+    EXPECT_EQ(geometry_bytes(), "-60|-60|28920|15720\r\n");
+    EXPECT_EQ(log, (std::vector<std::string>{"untray", "close_windows"}));
+    EXPECT_TRUE(window().closing());
+}
+
+TEST_F(MainWindowTest, SavedGeometryComesBackAtTheNextStart) {
+    RecordFile(dir.path() / "lane_desk_x_y_setting.res").append({"1500", "300", "15000", "9000"});
+    window().call_width();
+    EXPECT_EQ(w["Form1"].x, 1500);
+    EXPECT_EQ(w["Form1"].y, 300);
+    EXPECT_EQ(w["Form1"].w, 15000);
+    EXPECT_EQ(w["Form1"].h, 9000);
+}
+
+TEST_F(MainWindowTest, ExitAsksAndDoesNothingOnNo) {
+    window().Form_Load();
+    dialogs.answers = {false};
+    window().mPopExit_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "프레스레인를 완전히 종료하시겠습니까?");
+    EXPECT_EQ(dialogs.boxes[0].title, "종료확인");
+    EXPECT_FALSE(window().closing());
+    EXPECT_THROW(window().mPopExit_Click(), ProcessEnded);
+    EXPECT_TRUE(window().closing());
+}
+
+TEST_F(MainWindowTest, TogglesRelayoutButLeaveTheMediaPaneWhereItIs) {
+    w["Form1"].w = 18000;
+    w["Form1"].h = 12000;
+    window().Form_Resize();
+    EXPECT_EQ(w["Frame10"].y, 1300 + 12000 - 2490);
+    window().anchor_media_pane();
+    const int pane_top = w["Frame8"].y;
+    EXPECT_EQ(pane_top, w["Frame10"].y - 3000);
+
+    window().toggle_menu_position();
+    EXPECT_EQ(window().layout_state().menu_position, "up");
+    EXPECT_EQ(w["Frame10"].y, 780 + 390 + 130);
+    EXPECT_EQ(w["Picture12"].tip, "하단으로 메뉴 내리기");
+    EXPECT_EQ(w["Frame8"].y, pane_top);
+    window().anchor_media_pane();
+    EXPECT_EQ(w["Frame8"].y, 780 + 390 + 130 + 390);
+
+    window().toggle_view();
+    EXPECT_EQ(window().layout_state().view_mode, "크게");
+    EXPECT_EQ(w["Frame2"].y, 0);
+    EXPECT_EQ(w["Frame17"].y, 120);
+    window().toggle_view();
+    window().toggle_menu_position();
+    EXPECT_EQ(window().layout_state().view_mode, "보통");
+    EXPECT_EQ(window().layout_state().menu_position, "down");
+}
+
+TEST_F(MainWindowTest, ClockShowsTheTimeAndInstallMenuReplacesIt) {
+    clock.time = "오후 10:35:12";
+    window().Timer2_Timer();
+    EXPECT_EQ(w["Label7"].text, "오후 10:35:12");
+    w["Form1"].w = 20000;
+    window().install_menu();
+    EXPECT_EQ(w["Label7"].x, 20000 - 1095 - 300);
+    window().Form_Activate();
+    EXPECT_EQ(log.back(), "version_check");
+}
+
+}  // namespace
+}  // namespace presslane
