@@ -1,0 +1,298 @@
+#include "filedown/qt/qt_inet.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QStringDecoder>
+#include <QTimer>
+#include <QUrl>
+#include <QVariant>
+
+#include "common/cp949.h"
+
+namespace presslane {
+namespace {
+
+constexpr int kDefaultTimeoutMs = 15000;
+
+// Only http and https are served; QNetworkAccessManager would also open file: and data: addresses,
+// whose replies carry no status line for the callers to read.
+QUrl http_url(const std::string& address) {
+    const QUrl url(QString::fromStdString(address));
+    const QString scheme = url.scheme();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != "http" && scheme != "https"))
+        return {};
+    return url;
+}
+
+// Errors Qt derives from the status of a response that did arrive: a 404 or 500 is an answer the
+// caller reads through the status line, not a failed transfer.
+bool is_status_error(QNetworkReply::NetworkError error) {
+    switch (error) {
+        case QNetworkReply::ContentAccessDenied:
+        case QNetworkReply::ContentOperationNotPermittedError:
+        case QNetworkReply::ContentNotFoundError:
+        case QNetworkReply::AuthenticationRequiredError:
+        case QNetworkReply::ContentConflictError:
+        case QNetworkReply::ContentGoneError:
+        case QNetworkReply::UnknownContentError:
+        case QNetworkReply::ProtocolInvalidOperationError:
+        case QNetworkReply::InternalServerError:
+        case QNetworkReply::OperationNotImplementedError:
+        case QNetworkReply::ServiceUnavailableError:
+        case QNetworkReply::UnknownServerError:
+            return true;
+        default:
+            return false;
+    }
+}
+
+struct Outcome {
+    int code = 0;
+    QString info;
+};
+
+// Decides whether a finished reply is a complete response. A body shorter than its Content-Length
+// is a failure: the download control would otherwise install a truncated file.
+Outcome judge(QNetworkReply* reply, qint64 received) {
+    const QNetworkReply::NetworkError error = reply->error();
+    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    // The reply is never aborted while connected, so a cancellation can only be the transfer
+    // timeout; Qt names it "Operation canceled", which would mislead whoever reads the error.
+    if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
+        return {QNetworkReply::TimeoutError, QStringLiteral("No data received in time")};
+    if (error != QNetworkReply::NoError && !(answered && is_status_error(error)))
+        return {error, reply->errorString()};
+    if (!answered) return {QNetworkReply::ProtocolFailure, QStringLiteral("No HTTP response")};
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && received < length.toLongLong())
+        return {QNetworkReply::RemoteHostClosedError,
+                QStringLiteral("Connection closed before the whole body arrived")};
+    return {};
+}
+
+// Header bytes as UTF-8 text: kept when they already are UTF-8, otherwise read in the product
+// server's code page, so that callers never see invalid UTF-8.
+std::string header_text(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError()) return text.toStdString();
+    return cp949::decode(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+bool same_name(std::string_view a, std::string_view b) {
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+QtInet::QtInet(int timeout_ms, QObject* parent)
+    : QObject(parent),
+      manager_(new QNetworkAccessManager(this)),
+      deferred_failure_(new QTimer(this)),
+      // Without a transfer timeout a server that never answers would keep a caller waiting forever.
+      timeout_ms_(timeout_ms > 0 ? timeout_ms : kDefaultTimeoutMs) {
+    deferred_failure_->setSingleShot(true);
+    connect(deferred_failure_, &QTimer::timeout, this, [this] { finish(kStateError); });
+}
+
+QtInet::~QtInet() { detach_reply(); }
+
+std::string QtInet::OpenURL(const std::string& address) {
+    const QUrl url = http_url(address);
+    if (url.isEmpty()) return {};
+
+    QPointer<QtInet> alive(this);
+    const qint64 limit = body_limit_;
+    QNetworkReply* reply = start_get(url);
+    QByteArray body;
+    bool too_large = false;
+    QEventLoop loop;
+    connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+        body += reply->readAll();
+        if (body.size() > limit) {
+            too_large = true;
+            reply->abort();
+        }
+    });
+    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // The window whose component this is may be closed and deleted by an event of the loop; the
+    // reply goes with it.
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    if (!reply->isFinished()) loop.exec();
+    if (!alive) return {};
+
+    // exec returns at once while the application is quitting; the reply may still be running.
+    const bool finished = reply->isFinished();
+    reply->disconnect(&loop);
+    if (!finished) reply->abort();
+    // A reply that failed is closed already, and reading it only draws a warning.
+    if (finished && reply->isOpen()) body += reply->readAll();
+    const bool complete = finished && !too_large && judge(reply, body.size()).code == 0;
+    reply->deleteLater();
+    if (!complete) return {};
+    return cp949::decode(std::string_view(body.constData(), std::size_t(body.size())));
+}
+
+void QtInet::set_URL(const std::string& address) { url_ = address; }
+
+std::string QtInet::URL() const { return url_; }
+
+void QtInet::Execute(const std::string& address, const std::string& operation) {
+    Cancel();
+    header_ = "\r\n";
+    fields_.clear();
+    body_.clear();
+    read_pos_ = 0;
+    error_code_ = 0;
+    error_info_.clear();
+    executing_ = true;
+
+    if (operation != "GET") {
+        fail_later(QNetworkReply::ProtocolInvalidOperationError,
+                   QStringLiteral("Only GET is supported"));
+        return;
+    }
+    const QUrl url = http_url(address.empty() ? url_ : address);
+    if (url.isEmpty()) {
+        fail_later(QNetworkReply::ProtocolUnknownError,
+                   QStringLiteral("Not an HTTP or HTTPS address"));
+        return;
+    }
+    QNetworkReply* reply = start_get(url);
+    reply_ = reply;
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
+        if (reply == reply_) on_ready_read();
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { on_finished(reply); });
+}
+
+bool QtInet::StillExecuting() const { return executing_; }
+
+std::string QtInet::GetHeader() const { return header_; }
+
+std::string QtInet::GetHeader(const std::string& name) const {
+    for (const auto& [field, value] : fields_)
+        if (same_name(field, name)) return value;
+    return {};
+}
+
+std::string QtInet::GetChunkText(std::size_t max_bytes) {
+    if (executing_) return {};
+    const std::string_view rest(body_.constData() + read_pos_,
+                                std::size_t(body_.size() - read_pos_));
+    const std::size_t n = cp949::whole_prefix(rest, max_bytes);
+    read_pos_ += qsizetype(n);
+    return cp949::decode(rest.substr(0, n));
+}
+
+std::vector<std::uint8_t> QtInet::GetChunkBytes(std::size_t max_bytes) {
+    if (executing_) return {};
+    const qsizetype n = qsizetype(std::min(max_bytes, std::size_t(body_.size() - read_pos_)));
+    const auto* first = reinterpret_cast<const std::uint8_t*>(body_.constData()) + read_pos_;
+    read_pos_ += n;
+    return {first, first + n};
+}
+
+int QtInet::ResponseCode() const { return error_code_; }
+
+std::string QtInet::ResponseInfo() const { return error_info_.toStdString(); }
+
+void QtInet::Cancel() {
+    deferred_failure_->stop();
+    detach_reply();
+    // After completion there is nothing to abort, and the held response stays readable: the
+    // download control cancels while it is still copying the body out.
+    if (!executing_) return;
+    executing_ = false;
+    body_.clear();
+    read_pos_ = 0;
+    error_code_ = QNetworkReply::OperationCanceledError;
+    error_info_ = QStringLiteral("Cancelled");
+}
+
+QNetworkReply* QtInet::start_get(const QUrl& url) {
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(timeout_ms_);
+    // Asking for the identity encoding keeps Qt from inflating the body behind the caller's back,
+    // so the bytes handed out are the file's bytes and their number matches Content-Length.
+    request.setRawHeader("Accept-Encoding", "identity");
+    return manager_->get(request);
+}
+
+void QtInet::on_ready_read() {
+    body_ += reply_->readAll();
+    if (body_.size() <= body_limit_) return;
+    detach_reply();
+    body_.clear();
+    error_code_ = QNetworkReply::UnknownContentError;
+    error_info_ = QStringLiteral("Body too large");
+    finish(kStateError);
+}
+
+void QtInet::on_finished(QNetworkReply* reply) {
+    // A reply that was cancelled or replaced has been disconnected; this guards the emission that
+    // may already have been under way when that happened.
+    if (reply != reply_) return;
+    if (reply->isOpen()) body_ += reply->readAll();
+    const Outcome outcome = judge(reply, body_.size());
+    error_code_ = outcome.code;
+    error_info_ = outcome.info;
+    take_headers(reply);
+    detach_reply();
+    if (error_code_ != 0) body_.clear();
+    finish(error_code_ == 0 ? kStateResponseCompleted : kStateError);
+}
+
+void QtInet::detach_reply() {
+    if (!reply_) return;
+    QNetworkReply* reply = std::exchange(reply_, nullptr);
+    // Disconnected first: abort emits finished at once, and a cancelled request reports nothing.
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+}
+
+void QtInet::fail_later(int code, const QString& info) {
+    error_code_ = code;
+    error_info_ = info;
+    // Reported from the event loop, as every other state is, so the handler never runs inside
+    // Execute.
+    deferred_failure_->start(0);
+}
+
+void QtInet::finish(int state) {
+    executing_ = false;
+    // A copy: the handler may replace on_state_changed while it runs.
+    const auto handler = on_state_changed;
+    // Nothing of this object is touched after the handler, which may start the next request.
+    if (handler) handler(state);
+}
+
+void QtInet::take_headers(QNetworkReply* reply) {
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid()) return;
+    const QByteArray reason =
+        reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
+    header_ = "HTTP/1.1 " + std::to_string(status.toInt()) + " " + header_text(reason) + "\r\n";
+    fields_.clear();
+    for (const auto& [name, value] : reply->rawHeaderPairs()) {
+        // Qt joins repeated Set-Cookie headers with line feeds; each goes back on a line of its
+        // own.
+        for (const QByteArray& part : value.split('\n')) {
+            fields_.emplace_back(header_text(name), header_text(part));
+            header_ += fields_.back().first + ": " + fields_.back().second + "\r\n";
+        }
+    }
+}
+
+}  // namespace presslane

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include "filedown/inet.h"
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTimer;
+class QUrl;
+
+namespace presslane {
+
+// The transfer component over Qt Network. Everything runs on the UI thread: Execute returns at
+// once and the reply's signals arrive while the thread processes events; OpenURL spins a local
+// event loop, so window events (and with them any handler, including this object's own Execute or
+// Cancel) run while it waits.
+//
+// ResponseCode is the QNetworkReply::NetworkError number of the last failure and ResponseInfo its
+// text. OpenURL is a request of its own: it neither disturbs nor replaces the response held for
+// Execute, and reports nothing through on_state_changed. A request that fails after its status line
+// arrived (a body cut short or stalled) keeps that header readable, so a caller can tell a server
+// that answered badly from one that never answered; its body is dropped either way.
+class QtInet : public QObject, public Inet {
+    Q_OBJECT
+public:
+    // timeout_ms bounds how long a request may go without receiving a byte; 0 or less means the
+    // default.
+    explicit QtInet(int timeout_ms = 15000, QObject* parent = nullptr);
+    ~QtInet() override;
+
+    std::string OpenURL(const std::string& address) override;
+    void set_URL(const std::string& address) override;
+    std::string URL() const override;
+    void Execute(const std::string& address, const std::string& operation) override;
+    bool StillExecuting() const override;
+    std::string GetHeader() const override;
+    std::string GetHeader(const std::string& name) const override;
+    std::string GetChunkText(std::size_t max_bytes) override;
+    std::vector<std::uint8_t> GetChunkBytes(std::size_t max_bytes) override;
+    int ResponseCode() const override;
+    std::string ResponseInfo() const override;
+    void Cancel() override;
+
+    // A body larger than this fails the request instead of exhausting memory.
+    void set_body_limit(qint64 bytes) { body_limit_ = bytes; }
+
+private:
+    QNetworkReply* start_get(const QUrl& url);
+    void on_ready_read();
+    void on_finished(QNetworkReply* reply);
+    void detach_reply();
+    void fail_later(int code, const QString& info);
+    void finish(int state);
+    void take_headers(QNetworkReply* reply);
+
+    QNetworkAccessManager* manager_;
+    QTimer* deferred_failure_;
+    int timeout_ms_;
+    qint64 body_limit_ = qint64(1) << 30;
+    std::string url_;
+
+    QNetworkReply* reply_ = nullptr;
+    bool executing_ = false;
+    int error_code_ = 0;
+    QString error_info_;
+
+    std::string header_ = "\r\n";
+    std::vector<std::pair<std::string, std::string>> fields_;
+    QByteArray body_;
+    qsizetype read_pos_ = 0;
+};
+
+}  // namespace presslane
