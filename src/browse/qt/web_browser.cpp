@@ -1,0 +1,217 @@
+#include "browse/qt/web_browser.h"
+
+#include <QChildEvent>
+#include <QEvent>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QWebEngineHistory>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+
+#include "browse/qt/web_page.h"
+
+namespace presslane {
+
+namespace {
+
+constexpr int kProgressMax = 100;
+// The engine renders the whole page to PDF before it paints the printer; a long article takes a
+// few seconds. Past this the print is given up so a modal dialog never hangs on it.
+constexpr int kPrintTimeoutMs = 120000;
+
+// The arguments arrive as a JSON array, so page text can never become script. The isolated world
+// keeps the page's own scripts (which may replace DOM functions) out of the way; the DOM is shared.
+constexpr char kSetAttributeScript[] = R"JS(
+(function (name, attribute, value) {
+  try {
+    var element = document.getElementsByName(name)[0];
+    if (!element) return;
+    element.setAttribute(attribute, value);
+    // A form field shows its value property; the attribute only seeds it until the field is edited.
+    if (typeof element[attribute] === 'string') element[attribute] = value;
+  } catch (e) {
+  }
+}).apply(null, )JS";
+
+QString json_arguments(const QJsonArray& arguments) {
+    QString json = QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact));
+    // JSON allows these two line separators raw inside strings; older script parsers do not.
+    json.replace(QChar(0x2028), QStringLiteral("\\u2028"));
+    json.replace(QChar(0x2029), QStringLiteral("\\u2029"));
+    return json;
+}
+
+}  // namespace
+
+WebBrowser::WebBrowser(QWidget* parent)
+    : QWebEngineView(parent),
+      page_(new WebPage(QWebEngineProfile::defaultProfile(), this)),
+      control_(this) {
+    setPage(page_);
+    page_->on_navigation_request = [this](const QUrl& url) {
+        if (auto handler = on_before_navigate) handler(url.toString().toStdString());
+    };
+    page_->on_create_window = [this] { return take_new_window(); };
+    connect(page_, &QWebEnginePage::loadStarted, this, &WebBrowser::on_load_started);
+    connect(page_, &QWebEnginePage::loadProgress, this, &WebBrowser::on_load_progress);
+    connect(page_, &QWebEnginePage::loadFinished, this, &WebBrowser::on_load_finished);
+    // A crashed renderer may never report the end of its load.
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] { busy_ = false; });
+}
+
+WebBrowser::~WebBrowser() {
+    // The page is a child and outlives this part of the object (the view's own destructor still
+    // needs it): nothing it does while it goes may call back into this browser.
+    disconnect(page_, nullptr, this, nullptr);
+    page_->on_navigation_request = nullptr;
+    page_->on_create_window = nullptr;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->removeEventFilter(this);
+}
+
+QUrl WebBrowser::resolve_address(const std::string& address) {
+    const QString text = QString::fromStdString(address).trimmed();
+    if (text.isEmpty()) return {};
+    // Callers write the blank page as "about: blank"; an address bar forgives the blank.
+    static const QRegularExpression about(QStringLiteral(R"(^about:\s*(\S*)$)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (const auto match = about.match(text); match.hasMatch()) {
+        const QString name = match.captured(1).toLower();
+        return QUrl(QStringLiteral("about:") + (name.isEmpty() ? QStringLiteral("blank") : name));
+    }
+    const QUrl url = QUrl::fromUserInput(text);
+    return url.isValid() ? url : QUrl();
+}
+
+void WebBrowser::navigate(const std::string& address) {
+    const QUrl url = resolve_address(address);
+    if (!url.isEmpty()) load(url);
+}
+
+void WebBrowser::go_back() {
+    if (history()->canGoBack()) back();
+}
+
+void WebBrowser::go_forward() {
+    if (history()->canGoForward()) forward();
+}
+
+// Both dialogs run a nested event loop, inside which the host may close its window: they are
+// parented to this browser and guarded, and a printer the engine may still be writing into after
+// a timed-out print is left alive rather than freed under it.
+void WebBrowser::print_preview() {
+    QPointer<WebBrowser> self(this);
+    auto* printer = new QPrinter;
+    QPointer<QPrintPreviewDialog> dialog = new QPrintPreviewDialog(printer, this);
+    connect(dialog, &QPrintPreviewDialog::paintRequested, this, &WebBrowser::print_and_wait);
+    dialog->exec();
+    delete dialog;
+    if (self && !printing_ && !print_stuck_) delete printer;
+}
+
+void WebBrowser::print() {
+    QPointer<WebBrowser> self(this);
+    auto* printer = new QPrinter;
+    QPointer<QPrintDialog> dialog = new QPrintDialog(printer, this);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    delete dialog;
+    if (!self) return;
+    if (accepted) print_and_wait(printer);
+    if (self && !printing_ && !print_stuck_) delete printer;
+}
+
+// The view prints asynchronously, but the preview dialog reads the printer as soon as
+// paintRequested returns: wait here, letting window events run, until the pages are on it.
+void WebBrowser::print_and_wait(QPrinter* printer) {
+    // The engine takes one print at a time and silently drops a second one; the preview asks
+    // again whenever its settings change, possibly while a print is still running.
+    if (printing_ || print_stuck_) return;
+    printing_ = true;
+    QPointer<WebBrowser> self(this);
+    QEventLoop loop;
+    bool finished = false;
+    connect(this, &QWebEngineView::printFinished, &loop, [&finished, &loop](bool) {
+        finished = true;
+        loop.quit();
+    });
+    QTimer::singleShot(kPrintTimeoutMs, &loop, &QEventLoop::quit);
+    QWebEngineView::print(printer);
+    if (!finished) loop.exec();
+    if (!self) return;
+    printing_ = false;
+    if (!finished) print_stuck_ = true;
+}
+
+std::string WebBrowser::location_name() const { return title().toStdString(); }
+
+std::string WebBrowser::location_url() const { return url().toString().toStdString(); }
+
+void WebBrowser::set_silent(bool silent) { page_->set_silent(silent); }
+
+void WebBrowser::set_element_attribute(const std::string& element_name,
+                                       const std::string& attribute, const std::string& value) {
+    const QJsonArray arguments{QString::fromStdString(element_name),
+                               QString::fromStdString(attribute), QString::fromStdString(value)};
+    const QString script =
+        QString::fromUtf8(kSetAttributeScript) + json_arguments(arguments) + QStringLiteral(");");
+    page_->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+}
+
+void WebBrowser::set_focus() { setFocus(); }
+
+bool WebBrowser::eventFilter(QObject* watched, QEvent* event) {
+    // Only the page's render widget and the view's other children are watched; the document is
+    // bound from the first completed load on.
+    if (event->type() == QEvent::MouseMove && has_document_) {
+        if (auto handler = on_document_mouse_over) handler();
+    }
+    return QWebEngineView::eventFilter(watched, event);
+}
+
+void WebBrowser::childEvent(QChildEvent* event) {
+    // The engine creates the render widget that receives the mouse when the page first renders,
+    // and again when a popup's page is adopted into this browser.
+    if ((event->added() || event->polished()) && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWebEngineView::childEvent(event);
+}
+
+void WebBrowser::watch_render_widget() {
+    if (QWidget* proxy = focusProxy()) proxy->installEventFilter(this);
+}
+
+void WebBrowser::on_load_started() { busy_ = true; }
+
+void WebBrowser::on_load_progress(int progress) {
+    if (auto handler = on_progress_change) handler(progress, kProgressMax);
+}
+
+void WebBrowser::on_load_finished() {
+    busy_ = false;
+    has_document_ = true;
+    watch_render_widget();
+    // Handlers let window events run and may navigate or close the window meanwhile.
+    QPointer<WebBrowser> self(this);
+    if (auto handler = on_progress_change) handler(-1, kProgressMax);
+    if (!self) return;
+    if (auto handler = on_document_complete) handler();
+}
+
+QWebEnginePage* WebBrowser::take_new_window() {
+    Browser* target = nullptr;
+    if (auto handler = on_new_window) target = handler();
+    // Only a browser of this engine and profile can take over the engine's new page; anything else
+    // lets the popup open in a window of its own.
+    auto* browser = dynamic_cast<WebBrowser*>(target);
+    if (!browser || browser->page_->profile() != page_->profile()) return nullptr;
+    return browser->page_;
+}
+
+}  // namespace presslane

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+
+#include <QObject>
+#include <QWebEngineView>
+
+#include "browse/browser.h"
+#include "common/qt/widget_control.h"
+
+class QPrinter;
+
+namespace presslane {
+
+class WebPage;
+
+// The browser port on Qt WebEngine. The browser is itself the widget the host window lays out;
+// handing it out as a popup's target (the hidden sink) loads the popup's page into it.
+class WebBrowser : public QWebEngineView, public Browser {
+    Q_OBJECT
+
+public:
+    explicit WebBrowser(QWidget* parent = nullptr);
+    ~WebBrowser() override;
+
+    void navigate(const std::string& address) override;
+    void go_back() override;
+    void go_forward() override;
+    void print_preview() override;
+    void print() override;
+    // The view's own asynchronous print stays reachable beside the port's print().
+    using QWebEngineView::print;
+
+    bool has_document() const override { return has_document_; }
+    std::string location_name() const override;
+    std::string location_url() const override;
+    bool busy() const override { return busy_; }
+    void set_silent(bool silent) override;
+    void set_element_attribute(const std::string& element_name, const std::string& attribute,
+                               const std::string& value) override;
+
+    Control& control() override { return control_; }
+    void set_focus() override;
+
+    WebPage* web_page() const { return page_; }
+
+    // The address navigate() loads for what a user typed; empty when it loads nothing.
+    static QUrl resolve_address(const std::string& address);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+
+private:
+    void on_load_started();
+    void on_load_progress(int progress);
+    void on_load_finished();
+    QWebEnginePage* take_new_window();
+    void watch_render_widget();
+    void print_and_wait(QPrinter* printer);
+
+    WebPage* page_;
+    WidgetControl control_;
+    bool busy_ = false;
+    bool has_document_ = false;
+    bool printing_ = false;
+    // A print that never reported back: the engine refuses further prints until it does.
+    bool print_stuck_ = false;
+};
+
+}  // namespace presslane

@@ -1,0 +1,450 @@
+#include "browse/qt/web_browser.h"
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
+
+#include "browse/qt/web_page.h"
+#include "loopback_server.h"
+
+namespace presslane {
+namespace {
+
+constexpr int kLoadMs = 20000;
+
+std::string page(const std::string& title, const std::string& body = "") {
+    return "<!doctype html><html><head><meta charset='utf-8'><title>" + title +
+           "</title></head><body>" + body + "</body></html>";
+}
+
+LoopbackServer& server() {
+    static LoopbackServer instance({
+        {"/page1", page("One", "<p>first</p>")},
+        {"/page2", page("Two")},
+        {"/page3", page("Three")},
+        {"/slow", page("Slow", "<div style='height:2000px'>slow</div>")},
+        {"/frame_host", page("Host", "<iframe src='/frame_child'></iframe>")},
+        {"/frame_child", page("Child")},
+        {"/popup1", page("Popup 1")},
+        {"/popup2", page("Popup 2")},
+        {"/open_one", page("Opener",
+                           "<script>var w = window.open('/popup1');"
+                           "document.title = w ? 'opened 1' : 'refused';</script>")},
+        {"/open_two", page("Opener",
+                           "<script>var a = window.open('/popup1'); var b = window.open('/popup2');"
+                           "document.title = a && b ? 'opened 2' : 'refused';</script>")},
+        {"/noisy", page("Noisy",
+                        "<script>console.log('PL-LOG-MARK');"
+                        "console.error('PL-ERR-MARK'); pl_missing_function();</script>")},
+        {"/form", page("Form",
+                       "<input name='user' value='old'><input name='user' value='second'>"
+                       "<input name='pass' placeholder='p'>")},
+    });
+    return instance;
+}
+
+bool wait_for(const std::function<bool()>& done, int ms = kLoadMs) {
+    return QTest::qWaitFor(done, ms);
+}
+
+// Navigates through the port and waits for the engine to report the end of that load.
+bool load(WebBrowser& browser, const std::string& address) {
+    QSignalSpy finished(browser.page(), &QWebEnginePage::loadFinished);
+    browser.navigate(address);
+    return wait_for([&] { return finished.count() > 0; });
+}
+
+// Runs a script in the page's own world and returns its result as text.
+std::string run_js(WebBrowser& browser, const QString& script) {
+    bool done = false;
+    QString result;
+    browser.page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value.toString();
+        done = true;
+    });
+    wait_for([&] { return done; });
+    return result.toStdString();
+}
+
+// Popup windows the engine opened on its own: visible top-level views that no test created.
+std::vector<QWidget*> popup_windows() {
+    std::vector<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QWebEngineView*>(window) && !qobject_cast<WebBrowser*>(window) &&
+            window->isVisible())
+            windows.push_back(window);
+    return windows;
+}
+
+// Redirects this process's stderr (where Qt logs) into a file until finish().
+class StderrCapture {
+public:
+    StderrCapture() : file_(std::tmpfile()) {
+        std::fflush(stderr);
+        saved_ = ::dup(2);
+        ::dup2(::fileno(file_), 2);
+    }
+    ~StderrCapture() { finish(); }
+    std::string finish() {
+        if (saved_ < 0) return text_;
+        std::fflush(stderr);
+        ::dup2(saved_, 2);
+        ::close(saved_);
+        saved_ = -1;
+        std::rewind(file_);
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file_)) > 0;)
+            text_.append(buffer, n);
+        std::fclose(file_);
+        return text_;
+    }
+
+private:
+    std::FILE* file_;
+    int saved_ = -1;
+    std::string text_;
+};
+
+TEST(WebBrowserAddress, ResolvesWhatAUserTypes) {
+    const std::string korean = std::string("http://") + kKoreanTestHost + "/news";
+    const struct {
+        std::string typed;
+        std::string expected;
+    } cases[] = {
+        {"", ""},
+        {"   ", ""},
+        {"about: blank", "about:blank"},
+        {"about:blank", "about:blank"},
+        {"ABOUT:  Blank", "about:blank"},
+        {"127.0.0.1:8080/page", "http://127.0.0.1:8080/page"},
+        {"www.example.com", "http://www.example.com"},
+        {std::string(kKoreanTestHost) + "/news", korean},
+        {"https://secure.example.com/a?b=1", "https://secure.example.com/a?b=1"},
+    };
+    for (const auto& c : cases) {
+        const QUrl url = WebBrowser::resolve_address(c.typed);
+        EXPECT_EQ(url.isEmpty() ? "" : url.toString().toStdString(), c.expected) << c.typed;
+    }
+    // The engine receives the Korean name in its ASCII form.
+    EXPECT_TRUE(WebBrowser::resolve_address(kKoreanTestHost).toEncoded().startsWith("http://xn--"));
+}
+
+TEST(WebBrowser, ReportsProgressRisingTo100AndEndingWithMinusOne) {
+    WebBrowser browser;
+    std::vector<std::pair<int, int>> events;
+    int completed = 0;
+    size_t events_at_complete = 0;
+    browser.on_progress_change = [&](int progress, int maximum) {
+        events.emplace_back(progress, maximum);
+    };
+    browser.on_document_complete = [&] {
+        ++completed;
+        events_at_complete = events.size();
+    };
+    browser.navigate(server().url("/page1"));
+    ASSERT_TRUE(wait_for([&] { return completed > 0; }));
+
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events.back(), std::make_pair(-1, 100));
+    EXPECT_EQ(events[events.size() - 2], std::make_pair(100, 100));
+    for (size_t i = 0; i + 1 < events.size(); ++i) {
+        EXPECT_EQ(events[i].second, 100);
+        EXPECT_GE(events[i].first, 0);
+        if (i > 0) {
+            EXPECT_GE(events[i].first, events[i - 1].first);
+        }
+    }
+    // The end of the load is reported before the document completes.
+    EXPECT_EQ(events_at_complete, events.size());
+    EXPECT_EQ(completed, 1);
+}
+
+TEST(WebBrowser, ReportsEveryFrameBeforeItNavigates) {
+    WebBrowser browser;
+    std::vector<std::string> addresses;
+    browser.on_before_navigate = [&](const std::string& address) { addresses.push_back(address); };
+    ASSERT_TRUE(load(browser, server().url("/frame_host")));
+    ASSERT_TRUE(wait_for([&] { return addresses.size() >= 2; }));
+    EXPECT_EQ(addresses[0], server().url("/frame_host"));
+    EXPECT_EQ(addresses[1], server().url("/frame_child"));
+    // The navigation went on: the frame's document is there.
+    EXPECT_EQ(run_js(browser, "document.querySelector('iframe').contentDocument.title"), "Child");
+}
+
+TEST(WebBrowser, ReportsTitleAddressBusyAndDocument) {
+    WebBrowser browser;
+    EXPECT_FALSE(browser.has_document());
+    EXPECT_FALSE(browser.busy());
+    EXPECT_EQ(browser.location_url(), "");
+
+    int completed = 0;
+    browser.on_document_complete = [&] { ++completed; };
+    browser.navigate(server().url("/slow"));
+    ASSERT_TRUE(wait_for([&] { return browser.busy(); }));
+    EXPECT_FALSE(browser.has_document());
+    ASSERT_TRUE(wait_for([&] { return completed > 0; }));
+    EXPECT_FALSE(browser.busy());
+    EXPECT_TRUE(browser.has_document());
+    EXPECT_EQ(browser.location_name(), "Slow");
+    EXPECT_EQ(browser.location_url(), server().url("/slow"));
+}
+
+TEST(WebBrowser, ResolvesAddressesWithoutSchemeAndKoreanDomains) {
+    WebBrowser browser;
+    const std::string port = std::to_string(server().port());
+    for (const std::string& typed :
+         {"127.0.0.1:" + port + "/page1", std::string(kKoreanTestHost) + ":" + port + "/page1"}) {
+        ASSERT_TRUE(load(browser, "about:blank"));
+        ASSERT_TRUE(load(browser, typed)) << typed;
+        EXPECT_EQ(browser.location_name(), "One") << typed;
+    }
+}
+
+TEST(WebBrowser, LoadsTheBlankPageWithOrWithoutTheBlank) {
+    WebBrowser browser;
+    for (const std::string address : {"about: blank", "about:blank"}) {
+        ASSERT_TRUE(load(browser, server().url("/page1")));
+        ASSERT_TRUE(load(browser, address)) << address;
+        EXPECT_EQ(browser.location_url(), "about:blank") << address;
+        EXPECT_TRUE(browser.has_document());
+    }
+}
+
+TEST(WebBrowser, EmptyAddressLeavesThePageAsItWas) {
+    WebBrowser browser;
+    ASSERT_TRUE(load(browser, server().url("/page1")));
+    int progress = 0, navigations = 0;
+    browser.on_progress_change = [&](int, int) { ++progress; };
+    browser.on_before_navigate = [&](const std::string&) { ++navigations; };
+    QSignalSpy started(browser.page(), &QWebEnginePage::loadStarted);
+    browser.navigate("");
+    browser.navigate("  ");
+    QTest::qWait(500);
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_EQ(progress, 0);
+    EXPECT_EQ(navigations, 0);
+    EXPECT_EQ(browser.location_url(), server().url("/page1"));
+    EXPECT_EQ(browser.location_name(), "One");
+}
+
+TEST(WebBrowser, GoesBackAndForwardAndIsSilentAtTheEnds) {
+    WebBrowser browser;
+    // Nothing to go to yet.
+    browser.go_back();
+    browser.go_forward();
+    QTest::qWait(200);
+    EXPECT_EQ(browser.location_url(), "");
+
+    for (const char* path : {"/page1", "/page2", "/page3"})
+        ASSERT_TRUE(load(browser, server().url(path)));
+    const auto step = [&](void (WebBrowser::*move)(), const std::string& title) {
+        QSignalSpy finished(browser.page(), &QWebEnginePage::loadFinished);
+        (browser.*move)();
+        return wait_for([&] { return finished.count() > 0; }) && browser.location_name() == title;
+    };
+    const auto stays = [&](void (WebBrowser::*move)(), const std::string& title) {
+        QSignalSpy started(browser.page(), &QWebEnginePage::loadStarted);
+        (browser.*move)();
+        QTest::qWait(300);
+        return started.count() == 0 && browser.location_name() == title;
+    };
+    EXPECT_TRUE(stays(&WebBrowser::go_forward, "Three"));
+    EXPECT_TRUE(step(&WebBrowser::go_back, "Two"));
+    EXPECT_TRUE(step(&WebBrowser::go_back, "One"));
+    EXPECT_TRUE(stays(&WebBrowser::go_back, "One"));
+    EXPECT_TRUE(step(&WebBrowser::go_forward, "Two"));
+    EXPECT_TRUE(step(&WebBrowser::go_forward, "Three"));
+    EXPECT_TRUE(stays(&WebBrowser::go_forward, "Three"));
+}
+
+TEST(WebBrowserPopups, SinkReceivesEveryPopupAndNoWindowOpens) {
+    WebBrowser sink;  // never shown, like the program's hidden browser
+    WebBrowser opener;
+    opener.resize(400, 300);
+    opener.show();
+    int asked = 0;
+    opener.on_new_window = [&]() -> Browser* {
+        // The program's handler lets window events run before it decides.
+        QCoreApplication::processEvents();
+        ++asked;
+        return &sink;
+    };
+    const size_t windows_before = popup_windows().size();
+
+    ASSERT_TRUE(load(opener, server().url("/open_two")));
+    // The second popup replaces the first in the sink.
+    ASSERT_TRUE(wait_for([&] { return sink.location_name() == "Popup 2" && !sink.busy(); }));
+    EXPECT_EQ(sink.location_url(), server().url("/popup2"));
+    EXPECT_EQ(asked, 2);
+    // window.open succeeded in the page: no script error there.
+    EXPECT_EQ(opener.location_name(), "opened 2");
+    QTest::qWait(300);
+    EXPECT_EQ(popup_windows().size(), windows_before);
+    EXPECT_FALSE(sink.isVisible());
+}
+
+TEST(WebBrowserPopups, WithoutASinkThePopupOpensInAWindowOfItsOwn) {
+    const std::function<Browser*()> handlers[] = {[]() -> Browser* { return nullptr; }, nullptr};
+    for (const auto& handler : handlers) {
+        SCOPED_TRACE(handler ? "handler returns nullptr" : "no handler");
+        WebBrowser opener;
+        opener.on_new_window = handler;
+        const size_t windows_before = popup_windows().size();
+        ASSERT_TRUE(load(opener, server().url("/open_one")));
+        QPointer<QWidget> popup;
+        ASSERT_TRUE(wait_for([&] {
+            for (QWidget* window : popup_windows())
+                if (window->windowTitle() == "Popup 1") popup = window;
+            return !popup.isNull();
+        }));
+        EXPECT_EQ(popup_windows().size(), windows_before + 1);
+        EXPECT_EQ(opener.location_name(), "opened 1");
+        popup->close();
+        EXPECT_TRUE(wait_for([&] { return popup.isNull(); }));
+    }
+}
+
+TEST(WebBrowser, SilentKeepsPageConsoleAndScriptErrorsOffTheTerminal) {
+    for (const bool silent : {false, true}) {
+        SCOPED_TRACE(silent ? "silent" : "not silent");
+        WebBrowser browser;
+        browser.set_silent(silent);
+        StderrCapture capture;
+        ASSERT_TRUE(load(browser, server().url("/noisy")));
+        // Console messages travel separately from the load's end; a round trip flushes them.
+        run_js(browser, "1");
+        QTest::qWait(300);
+        const std::string output = capture.finish();
+        if (silent) {
+            EXPECT_EQ(output.find("PL-ERR-MARK"), std::string::npos) << output;
+            EXPECT_EQ(output.find("PL-LOG-MARK"), std::string::npos) << output;
+            EXPECT_EQ(output.find("pl_missing_function"), std::string::npos) << output;
+        } else {
+            // Shows that the capture sees what the engine logs, so the silent case means something.
+            EXPECT_NE(output.find("PL-ERR-MARK"), std::string::npos) << output;
+        }
+    }
+}
+
+TEST(WebBrowser, DeliversMouseOverOnlyOnceTheFirstDocumentCompleted) {
+    WebBrowser browser;
+    browser.setGeometry(0, 0, 400, 300);
+    browser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
+    int over = 0;
+    bool complete = false;
+    browser.on_document_mouse_over = [&] { ++over; };
+    browser.on_document_complete = [&] { complete = true; };
+    const auto sweep = [&] {
+        for (const QPoint point : {QPoint(100, 100), QPoint(200, 150), QPoint(150, 200)}) {
+            QCursor::setPos(browser.mapToGlobal(point));
+            QTest::qWait(50);
+        }
+    };
+
+    browser.navigate(server().url("/slow"));
+    ASSERT_TRUE(wait_for([&] { return browser.busy(); }));
+    sweep();
+    EXPECT_EQ(over, 0);
+    ASSERT_TRUE(wait_for([&] { return complete; }));
+    sweep();
+    EXPECT_TRUE(wait_for([&] { return over > 0; }, 3000));
+}
+
+TEST(WebBrowser, SetsTheAttributeOfTheFirstNamedElement) {
+    WebBrowser browser;
+    ASSERT_TRUE(load(browser, server().url("/form")));
+    const auto value_of = [&](int index) {
+        return run_js(browser, QString("document.getElementsByName('user')[%1].value").arg(index));
+    };
+    for (const std::string& value :
+         {std::string("김철수"), std::string("a\"b'c\\d</script><b>"), std::string("line\u2028sep"),
+          std::string("'); document.title = 'pwned'; ('")}) {
+        browser.set_element_attribute("user", "value", value);
+        EXPECT_EQ(value_of(0), value);
+        EXPECT_EQ(value_of(1), "second");
+    }
+    browser.set_element_attribute("pass", "placeholder", "비밀번호");
+    EXPECT_EQ(run_js(browser, "document.getElementsByName('pass')[0].placeholder"), "비밀번호");
+
+    // Names and attributes that match nothing or are not valid change nothing and raise nothing.
+    browser.set_element_attribute("nobody", "value", "x");
+    browser.set_element_attribute("user", "not valid", "x");
+    browser.set_element_attribute("')]; document.title = 'pwned'; //", "value", "x");
+    EXPECT_EQ(value_of(0), "'); document.title = 'pwned'; ('");
+    EXPECT_EQ(browser.location_name(), "Form");
+}
+
+// Closes the modal dialog of type D once ready(D*) holds (or after a deadline) and records what
+// it saw; the browser's dialog runs in a nested event loop, so this runs from a timer.
+template <typename D>
+struct ModalCloser {
+    std::function<bool(D*)> ready = [](D*) { return true; };
+    bool seen = false;
+    bool was_ready = false;
+    QTimer timer;
+    QElapsedTimer clock;
+
+    ModalCloser() {
+        clock.start();
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            seen = true;
+            was_ready = ready(dialog);
+            if (was_ready || clock.elapsed() > kLoadMs) {
+                timer.stop();
+                dialog->reject();
+            }
+        });
+        timer.start(50);
+    }
+};
+
+TEST(WebBrowserPrinting, PreviewShowsThePrintedPageModallyAndReturnsWhenClosed) {
+    WebBrowser browser;
+    ASSERT_TRUE(load(browser, server().url("/page1")));
+    ModalCloser<QPrintPreviewDialog> closer;
+    closer.ready = [](QPrintPreviewDialog* dialog) {
+        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+        return preview && preview->pageCount() > 0;
+    };
+    browser.print_preview();
+    EXPECT_TRUE(closer.seen);
+    EXPECT_TRUE(closer.was_ready) << "the preview never received the page";
+    // A second preview works too: the first print did not leave the engine busy.
+    ModalCloser<QPrintPreviewDialog> again;
+    again.ready = closer.ready;
+    browser.print_preview();
+    EXPECT_TRUE(again.was_ready);
+}
+
+TEST(WebBrowserPrinting, PrintShowsAModalPrintDialogAndReturnsWhenCancelled) {
+    WebBrowser browser;
+    ASSERT_TRUE(load(browser, server().url("/page1")));
+    ModalCloser<QPrintDialog> closer;
+    browser.print();
+    EXPECT_TRUE(closer.seen);
+}
+
+}  // namespace
+}  // namespace presslane
