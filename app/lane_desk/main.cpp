@@ -1,0 +1,92 @@
+#include <clocale>
+#include <csignal>
+#include <memory>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include "common/endpoints.h"
+#include "common/qt/qt_clock.h"
+#include "common/qt/qt_dialogs.h"
+#include "common/qt/qt_event_pump.h"
+#include "common/qt/qt_shell.h"
+#include "shell/qt/form1.h"
+#include "shell/qt/qt_screen.h"
+#include "shell/qt/start_form.h"
+
+namespace {
+
+int signal_pipe[2] = {-1, -1};
+
+// The desktop session ending (or a plain kill) arrives as a signal; the close sequence must run
+// on the UI thread, so the handler only wakes the event loop.
+void on_signal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto n = ::write(signal_pipe[1], &byte, 1);
+}
+
+// The web engine installs handlers of its own when it starts, so this runs again once it has.
+void catch_close_signals() {
+    struct sigaction action {};
+    action.sa_handler = on_signal;
+    sigemptyset(&action.sa_mask);
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(sig, &action, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace presslane;
+    QApplication app(argc, argv);
+    // The media player reads numbers in the C locale.
+    std::setlocale(LC_NUMERIC, "C");
+    // The process ends only through the main window's close sequence, never because the last
+    // window happened to close (the splash closes before the main window may be shown).
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName("lane_desk");
+
+    QtEventPump pump;
+    QtClock clock;
+    QtDialogs dialogs;
+    QtShell shell;
+    QtScreen screen;
+    const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
+    const BrowserHost::Addresses addresses{
+        endpoints::program_version(), endpoints::product_domain(), endpoints::default_start_page(),
+        endpoints::visit_counter()};
+
+    Form1* main_window = nullptr;
+    auto* splash = new StartForm(
+        pump, clock,
+        {[&] {
+             main_window = new Form1({dialogs, pump, clock, shell, screen}, folder, addresses, {});
+             catch_close_signals();
+             dialogs.set_parent(main_window);
+             main_window->controller().Form_Load();
+         },
+         [&] {
+             if (main_window && !main_window->isVisible()) main_window->show();
+         },
+         {}});
+    splash->show();
+
+    auto close_main = [&] {
+        if (main_window) {
+            main_window->controller().Form_Unload();
+        } else {
+            shell.end_process();
+        }
+    };
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signal_pipe) == 0) {
+        auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, close_main);
+        catch_close_signals();
+    }
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&](QSessionManager&) { close_main(); });
+    return app.exec();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <deque>
+#include <memory>
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "common/control_set.h"
+#include "common/qt/progress_bar_control.h"
+#include "common/qt/widget_control.h"
+#include "shell/main_window.h"
+
+class QComboBox;
+class QFrame;
+class QProgressBar;
+
+namespace presslane {
+
+class ClickLabel;
+class WebBrowser;
+
+// The main window (Form1): builds every pane as a real widget named after its control, hands
+// them to the MainWindow controller by name and forwards the window's and the controls' events to
+// its handlers.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
+          BrowserHost::Addresses addresses, MainWindow::Hooks hooks);
+    ~Form1() override;
+
+    MainWindow& controller() { return *controller_; }
+    WebBrowser& WebBrowser1() { return *web1_; }
+    WebBrowser& WebBrowser2() { return *web2_; }
+    WebBrowser& WebBrowser3() { return *web3_; }
+    const ControlSet& controls() const { return controls_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <typename W>
+    W* add(const char* name, W* widget);
+    ClickLabel* picture(const char* name, const QString& text, QWidget* parent,
+                        const QString& tooltip, int left, int top, int width, int height);
+    void build_toolbar();
+    void build_category_row();
+    void build_address_bar();
+    void build_browsers();
+    void build_bottom_bar();
+    void build_tool_strip();
+    void build_media_pane();
+    void connect_browser();
+    // Shows the window, then gives the frame the outer geometry call_width asked for: before the
+    // window manager has framed the window its frame size is unknown.
+    void show_with_frame();
+    void close_program_windows();
+
+    std::deque<WidgetControl> control_ports_;
+    ControlSet controls_;
+    QWidget* client_;
+    WebBrowser* web1_;
+    WebBrowser* web2_;
+    WebBrowser* web3_;
+    QProgressBar* progress_;
+    std::unique_ptr<ProgressBarControl> progress_port_;
+    QComboBox* combo1_;
+    QTimer timer2_;
+    std::unique_ptr<MainWindow> controller_;
+};
+
+}  // namespace presslane

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# End-to-end: installs the application folder, starts lane_desk on the current display, and checks
+# what a user sees and what stays on disk. Arguments: build folder, page server, screenshot folder.
+set -uo pipefail
+build="$1"
+page_server="$2"
+shots="$3"
+mkdir -p "$shots"
+work=$(mktemp -d)
+app="$work/PressLane"
+failures=0
+passes=0
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+check() {  # check NAME COMMAND...: one expectation
+    local name="$1"
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+        echo "ok: $name"
+    else
+        failures=$((failures + 1))
+        echo "FAILED: $name"
+    fi
+}
+
+wait_for() {  # wait_for SECONDS COMMAND...: true once the command succeeds
+    local deadline=$((SECONDS + $1))
+    shift
+    while [ $SECONDS -lt "$deadline" ]; do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# xdotool's own name matching does not read Korean reliably: titles are compared here.
+main_window() {
+    local id
+    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
+        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
+            "프레스레인 v4.47 ["*) echo "$id"; return 0 ;;
+        esac
+    done
+    return 1
+}
+has_main_window() { [ -n "$(main_window)" ]; }
+titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+no_engine_left() { ! pgrep -f "$app/" >/dev/null; }
+geometry_line_ok() { [ -f "$app/lane_desk_x_y_setting.res" ] && LC_ALL=C grep -qaP '^-?[0-9]+\|-?[0-9]+\|[0-9]+\|[0-9]+\r$' "$app/lane_desk_x_y_setting.res"; }
+bytes_are() { [ -f "$1" ] && [ "$(od -An -c "$1" | tr -s ' ')" = "$(printf '%b' "$2" | od -An -c | tr -s ' ')" ]; }
+
+splash_visible() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        xwininfo -id "$id" | grep -q 'Width: 495' && xwininfo -id "$id" | grep -q 'Height: 279' &&
+            return 0
+    done
+    return 1
+}
+
+no_splash() { ! splash_visible; }
+
+start_app() {
+    "$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
+    app_pid=$!
+    pids+=("$app_pid")
+}
+
+cmake --install "$build" --prefix "$app" >/dev/null || { echo "FAILED: install"; exit 1; }
+check "the application folder holds both deliverables" test -x "$app/lane_desk" -a -f "$app/libGrabkit.so"
+
+# First start without any data file: splash first, then the main window on the default page.
+start_app
+check "the splash shows first" wait_for 5 splash_visible
+check "the main window opens with its caption" wait_for 30 has_main_window
+check "the first start writes the default settings line" \
+    wait_for 5 bytes_are "$app/lane_desk_setting.res" 'https://news.naver.com/|0\r\n'
+sleep 6
+check "the splash is gone after five seconds" no_splash
+import -window root "$shots/first-start.png"
+wmctrl -i -c "$(main_window)"
+check "a close request from outside ends the program" wait_for 15 gone "$app_pid"
+check "nothing of the program keeps running" wait_for 10 no_engine_left
+check "the close writes left|top|width|height" geometry_line_ok
+first_geometry=$(cat "$app/lane_desk_x_y_setting.res")
+
+# Second start on a local start page: the title follows the page, the geometry comes back as it
+# was saved.
+port_file="$work/port"
+"$page_server" 120 >"$port_file" &
+pids+=("$!")
+wait_for 5 test -s "$port_file"
+port=$(head -1 "$port_file")
+printf 'http://127.0.0.1:%s/start|0\r\n' "$port" >"$app/lane_desk_setting.res"
+start_app
+check "the caption shows the start page's title" wait_for 30 titled '^프레스레인 v4\.47 \[.*\] ::: 로컬 시작 페이지$'
+sleep 5
+import -window root "$shots/main-window.png"
+wmctrl -i -c "$(main_window)"
+check "the second close ends the program" wait_for 15 gone "$app_pid"
+check "the saved geometry survives a restart unchanged" \
+    test "$(cat "$app/lane_desk_x_y_setting.res")" = "$first_geometry"
+
+# The desktop session ending sends a termination signal: the close sequence still runs.
+rm -f "$app/lane_desk_x_y_setting.res"
+start_app
+wait_for 30 has_main_window
+kill -TERM "$app_pid"
+check "a terminated program still saves its geometry" wait_for 15 gone "$app_pid"
+check "the geometry line after termination" geometry_line_ok
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,179 @@
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTest>
+
+#include "browse/qt/web_browser.h"
+#include "common/qt/qt_clock.h"
+#include "common/qt/qt_event_pump.h"
+#include "common/record_file.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_platform.h"
+#include "fakes/temp_dir.h"
+#include "qt/browser/loopback_server.h"
+#include "shell/qt/form1.h"
+#include "shell/qt/form9.h"
+#include "shell/qt/qt_screen.h"
+#include "shell/qt/start_form.h"
+
+namespace presslane {
+namespace {
+
+bool pump_until(const std::function<bool()>& done, int ms = 15000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+std::string bytes_of(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class MainWindowOnWebEngine : public ::testing::Test {
+protected:
+    MainWindowOnWebEngine()
+        : server(
+              {{"/start", "<html><head><title>시작 페이지</title></head><body>start</body></html>"},
+               {"/second", "<html><head><title>둘째</title></head><body>2</body></html>"},
+               {"/presslane_counter/counter.php", "<html><body>1</body></html>"}}) {}
+
+    Form1& window() {
+        if (!form) {
+            form = std::make_unique<Form1>(
+                MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
+                BrowserHost::Addresses{"4.47", "www.presslane.test", server.url("/start"),
+                                       server.url("/presslane_counter/counter.php")},
+                MainWindow::Hooks{});
+        }
+        return *form;
+    }
+    std::string caption() const { return form->windowTitle().toStdString(); }
+    const Control& control(const char* name) { return *window().controls().find(name); }
+
+    LoopbackServer server;
+    TempDir dir;
+    QtEventPump pump;
+    QtClock clock;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    QtScreen screen;
+    std::unique_ptr<Form1> form;
+};
+
+TEST_F(MainWindowOnWebEngine, FirstStartOpensTheDefaultStartPageAndShowsItsTitle) {
+    window().controller().Form_Load();
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(bytes_of(dir.path() / "lane_desk_setting.res"), server.url("/start") + "|0\r\n");
+    ASSERT_TRUE(pump_until([&] {
+        return caption() == "프레스레인 v4.47 [www.presslane.test] ::: 시작 페이지";
+    })) << caption();
+    ASSERT_TRUE(pump_until([&] { return control("Label26").caption() == "완료"; }));
+    EXPECT_TRUE(pump_until([&] {
+        return window().WebBrowser3().location_url() ==
+               server.url("/presslane_counter/counter.php");
+    }));
+    EXPECT_FALSE(window().WebBrowser3().isVisible());
+    EXPECT_FALSE(control("Frame8").visible());
+
+    // The default geometry fills the work area right of 3200 twips, 380 twips short at the foot.
+    const Size work = screen.work_area();
+    EXPECT_NEAR(control("Form1").left(), 3200, 15);
+    EXPECT_NEAR(control("Form1").width(), work.width - 3200, 15);
+    EXPECT_NEAR(control("Form1").height(), work.height - 380, 15);
+}
+
+TEST_F(MainWindowOnWebEngine, EnterInTheAddressBoxNavigatesWhatWasTyped) {
+    RecordFile(dir.path() / "bookmark.res").append({"127.0.0.1", "http://127.0.0.1:1/never"});
+    window().controller().Form_Load();
+    ASSERT_TRUE(pump_until([&] { return caption().ends_with("시작 페이지"); }));
+    auto* combo = window().findChild<QComboBox*>("Combo1");
+    combo->addItem("127.0.0.1");
+    const std::string typed = server.url("/second").substr(std::string("http://").size());
+    combo->lineEdit()->setText(QString::fromStdString(typed));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    ASSERT_TRUE(pump_until([&] { return caption().ends_with("::: 둘째"); })) << caption();
+    EXPECT_EQ(window().WebBrowser1().location_url(), server.url("/second"));
+}
+
+TEST_F(MainWindowOnWebEngine, ResizesLayOutThePanesOnTheRealWidgets) {
+    window().controller().Form_Load();
+    window().showNormal();
+    window().resize(1100, 760);
+    ASSERT_TRUE(pump_until([&] { return window().width() == 1100; }));
+    pump_until([] { return false; }, 300);
+    const int W = control("Form1").width();
+    const int H = control("Form1").height();
+    EXPECT_NEAR(control("WebBrowser1").top(), 1300, 15);
+    EXPECT_NEAR(control("WebBrowser1").height(), H - 2490, 15);
+    EXPECT_NEAR(control("WebBrowser1").width(), W - 150, 15);
+    EXPECT_NEAR(control("Frame10").top(), 1300 + H - 2490, 15);
+    EXPECT_NEAR(control("Frame7").left() + control("Frame7").width(), W - 150, 30);
+    EXPECT_EQ(control("Picture20").visible(), W >= 13000);
+
+    window().controller().toggle_view();
+    pump_until([] { return false; }, 100);
+    EXPECT_NEAR(control("Frame2").top(), 0, 15);
+    EXPECT_NEAR(control("Frame17").top(), 120, 15);
+    EXPECT_NEAR(control("WebBrowser1").top(), 520, 15);
+}
+
+TEST_F(MainWindowOnWebEngine, CloseSequenceWritesTheGeometryAndEndsTheProcess) {
+    window().controller().Form_Load();
+    window().showNormal();
+    window().move(120, 90);
+    window().resize(1000, 700);
+    pump_until([&] { return window().width() == 1000; });
+    const Control& frame = control("Form1");
+    const std::string expected = std::to_string(frame.left()) + "|" + std::to_string(frame.top()) +
+                                 "|" + std::to_string(frame.width()) + "|" +
+                                 std::to_string(frame.height()) + "\r\n";
+    EXPECT_THROW(window().controller().Form_Unload(), ProcessEnded);
+    EXPECT_EQ(bytes_of(dir.path() / "lane_desk_x_y_setting.res"), expected);
+}
+
+TEST(ProgressWindowOnScreen, PacesItsBarAndClosesItself) {
+    QtEventPump pump;
+    QtClock clock;
+    QElapsedTimer timer;
+    timer.start();
+    // Closes itself; a watchdog fails the test instead of hanging it.
+    QTimer::singleShot(10000, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    Form9::show_modal(pump, clock, nullptr);
+    EXPECT_GE(timer.elapsed(), 1300);
+    EXPECT_LT(timer.elapsed(), 8000);
+}
+
+TEST(SplashOnScreen, LoadsTheMainWindowOnceThenShowsItAndCloses) {
+    QtEventPump pump;
+    QtClock clock;
+    int loads = 0, shows = 0;
+    QPointer<StartForm> splash =
+        new StartForm(pump, clock, {[&] { ++loads; }, [&] { ++shows; }, {}});
+    splash->show();
+    splash->activateWindow();
+    EXPECT_EQ(splash->width(), 495);
+    EXPECT_EQ(splash->height(), 279);
+    ASSERT_TRUE(pump_until([&] { return shows == 1; }, 9000));
+    EXPECT_EQ(loads, 1);
+    EXPECT_TRUE(pump_until([&] { return splash.isNull(); }, 3000));
+}
+
+}  // namespace
+}  // namespace presslane
