@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that build, run and test PressLane. Run as root.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+packages=(
+    # build
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
+    libmpv-dev
+    # tests
+    libgtest-dev libgmock-dev libcpp-httplib-dev
+    # a real desktop for the windows: display, window manager with a tray, input, screenshots
+    xvfb icewm xdotool wmctrl x11-utils imagemagick
+    # Korean text
+    fonts-noto-cjk
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds PressLane and runs every test: unit tests (also under AddressSanitizer and UBSan), the
+# Qt adapter tests and the end-to-end tests of the installed program, on a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPRESSLANE_SANITIZE=ON
+cmake --build build-asan -j "$jobs" --target unit_tests
+
+source scripts/desktop.sh
+start_virtual_desktop 95
+
+(cd build-asan && ctest --output-on-failure -R '^unit\.' -j "$jobs")
+(cd build && ctest --output-on-failure)
