@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <QWebEngineView>
 
-#include "loopback_server.h"
+#include "support/loopback_server.h"
 
 // All browser tests share one process: the engine starts once.
 int main(int argc, char** argv) {

@@ -24,7 +24,7 @@
 #include <QWebEnginePage>
 
 #include "browse/qt/web_page.h"
-#include "loopback_server.h"
+#include "support/loopback_server.h"
 
 namespace presslane {
 namespace {

@@ -1,4 +1,5 @@
 #include <chrono>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -16,10 +17,11 @@
 #include "common/qt/qt_clock.h"
 #include "common/qt/qt_event_pump.h"
 #include "common/record_file.h"
+#include "common/wait.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_platform.h"
 #include "fakes/temp_dir.h"
-#include "qt/browser/loopback_server.h"
+#include "support/loopback_server.h"
 #include "shell/qt/form1.h"
 #include "shell/qt/form9.h"
 #include "shell/qt/qt_screen.h"
@@ -144,6 +146,24 @@ TEST_F(MainWindowOnWebEngine, CloseSequenceWritesTheGeometryAndEndsTheProcess) {
                                  std::to_string(frame.height()) + "\r\n";
     EXPECT_THROW(window().controller().Form_Unload(), ProcessEnded);
     EXPECT_EQ(bytes_of(dir.path() / "lane_desk_x_y_setting.res"), expected);
+}
+
+// The wait sleeps in the event loop: a busy loop would burn about a second of processor time.
+TEST(WaitOnTheRealEventLoop, LetsTimersRunAndLeavesTheProcessorIdle) {
+    QtEventPump pump;
+    QtClock clock;
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(100);
+    QElapsedTimer wall;
+    wall.start();
+    const std::clock_t cpu_start = std::clock();
+    wait_seconds(1.0f, pump, clock);
+    const double cpu = double(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+    EXPECT_GT(wall.elapsed(), 1000);
+    EXPECT_GE(ticks, 8);
+    EXPECT_LT(cpu, 0.5);
 }
 
 TEST(ProgressWindowOnScreen, PacesItsBarAndClosesItself) {
