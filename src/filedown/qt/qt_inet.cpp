@@ -9,6 +9,7 @@
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QStringDecoder>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QUrl>
 #include <QVariant>
@@ -19,6 +20,7 @@ namespace presslane {
 namespace {
 
 constexpr int kDefaultTimeoutMs = 15000;
+constexpr qint64 kReadBufferBytes = qint64(1) << 20;
 
 // Only http and https are served; QNetworkAccessManager would also open file: and data: addresses,
 // whose replies carry no status line for the callers to read.
@@ -149,8 +151,7 @@ void QtInet::Execute(const std::string& address, const std::string& operation) {
     Cancel();
     header_ = "\r\n";
     fields_.clear();
-    body_.clear();
-    read_pos_ = 0;
+    drop_body();
     error_code_ = 0;
     error_info_.clear();
     executing_ = true;
@@ -167,6 +168,9 @@ void QtInet::Execute(const std::string& address, const std::string& operation) {
         return;
     }
     QNetworkReply* reply = start_get(url);
+    // Without a bound, Qt's network thread reads the socket as fast as it can and queues every
+    // piece for this thread, so a fast server fills memory faster than the spool empties it.
+    reply->setReadBufferSize(kReadBufferBytes);
     reply_ = reply;
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
         if (reply == reply_) on_ready_read();
@@ -186,19 +190,19 @@ std::string QtInet::GetHeader(const std::string& name) const {
 
 std::string QtInet::GetChunkText(std::size_t max_bytes) {
     if (executing_) return {};
-    const std::string_view rest(body_.constData() + read_pos_,
-                                std::size_t(body_.size() - read_pos_));
+    const QByteArray part = read_body(qint64(max_bytes));
+    const std::string_view rest(part.constData(), std::size_t(part.size()));
     const std::size_t n = cp949::whole_prefix(rest, max_bytes);
-    read_pos_ += qsizetype(n);
+    read_pos_ += qint64(n);
     return cp949::decode(rest.substr(0, n));
 }
 
 std::vector<std::uint8_t> QtInet::GetChunkBytes(std::size_t max_bytes) {
     if (executing_) return {};
-    const qsizetype n = qsizetype(std::min(max_bytes, std::size_t(body_.size() - read_pos_)));
-    const auto* first = reinterpret_cast<const std::uint8_t*>(body_.constData()) + read_pos_;
-    read_pos_ += n;
-    return {first, first + n};
+    const QByteArray part = read_body(qint64(max_bytes));
+    read_pos_ += part.size();
+    const auto* first = reinterpret_cast<const std::uint8_t*>(part.constData());
+    return {first, first + part.size()};
 }
 
 int QtInet::ResponseCode() const { return error_code_; }
@@ -212,8 +216,7 @@ void QtInet::Cancel() {
     // download control cancels while it is still copying the body out.
     if (!executing_) return;
     executing_ = false;
-    body_.clear();
-    read_pos_ = 0;
+    drop_body();
     error_code_ = QNetworkReply::OperationCanceledError;
     error_info_ = QStringLiteral("Cancelled");
 }
@@ -230,12 +233,13 @@ QNetworkReply* QtInet::start_get(const QUrl& url) {
 }
 
 void QtInet::on_ready_read() {
-    body_ += reply_->readAll();
-    if (body_.size() <= body_limit_) return;
+    const bool held = spool(reply_->readAll());
+    if (held && body_size_ <= body_limit_) return;
     detach_reply();
-    body_.clear();
+    drop_body();
     error_code_ = QNetworkReply::UnknownContentError;
-    error_info_ = QStringLiteral("Body too large");
+    error_info_ = held ? QStringLiteral("Body too large")
+                       : QStringLiteral("No room to hold the body on disk");
     finish(kStateError);
 }
 
@@ -243,13 +247,18 @@ void QtInet::on_finished(QNetworkReply* reply) {
     // A reply that was cancelled or replaced has been disconnected; this guards the emission that
     // may already have been under way when that happened.
     if (reply != reply_) return;
-    if (reply->isOpen()) body_ += reply->readAll();
-    const Outcome outcome = judge(reply, body_.size());
+    Outcome outcome;
+    if (reply->isOpen() && !spool(reply->readAll())) {
+        outcome = {QNetworkReply::UnknownContentError,
+                   QStringLiteral("No room to hold the body on disk")};
+    } else {
+        outcome = judge(reply, body_size_);
+    }
     error_code_ = outcome.code;
     error_info_ = outcome.info;
     take_headers(reply);
     detach_reply();
-    if (error_code_ != 0) body_.clear();
+    if (error_code_ != 0) drop_body();
     finish(error_code_ == 0 ? kStateResponseCompleted : kStateError);
 }
 
@@ -293,6 +302,29 @@ void QtInet::take_headers(QNetworkReply* reply) {
             header_ += fields_.back().first + ": " + fields_.back().second + "\r\n";
         }
     }
+}
+
+void QtInet::drop_body() {
+    delete std::exchange(body_, nullptr);
+    body_size_ = 0;
+    read_pos_ = 0;
+}
+
+bool QtInet::spool(const QByteArray& bytes) {
+    if (bytes.isEmpty()) return true;
+    if (!body_) {
+        body_ = new QTemporaryFile(this);
+        if (!body_->open()) return false;
+    }
+    if (body_->write(bytes) != bytes.size()) return false;
+    body_size_ += bytes.size();
+    return true;
+}
+
+QByteArray QtInet::read_body(qint64 max_bytes) const {
+    const qint64 n = std::min(max_bytes, body_size_ - read_pos_);
+    if (!body_ || n <= 0 || !body_->seek(read_pos_)) return {};
+    return body_->read(n);
 }
 
 }  // namespace presslane

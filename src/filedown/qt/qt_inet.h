@@ -13,6 +13,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTemporaryFile;
 class QTimer;
 class QUrl;
 
@@ -27,7 +28,9 @@ namespace presslane {
 // text. OpenURL is a request of its own: it neither disturbs nor replaces the response held for
 // Execute, and reports nothing through on_state_changed. A request that fails after its status line
 // arrived (a body cut short or stalled) keeps that header readable, so a caller can tell a server
-// that answered badly from one that never answered; its body is dropped either way.
+// that answered badly from one that never answered; its body is dropped either way. The body of an
+// Execute response is spooled to a temporary file as it arrives, so a large download costs disk,
+// not memory.
 class QtInet : public QObject, public Inet {
     Q_OBJECT
 public:
@@ -60,6 +63,9 @@ private:
     void fail_later(int code, const QString& info);
     void finish(int state);
     void take_headers(QNetworkReply* reply);
+    void drop_body();
+    bool spool(const QByteArray& bytes);
+    QByteArray read_body(qint64 max_bytes) const;
 
     QNetworkAccessManager* manager_;
     QTimer* deferred_failure_;
@@ -74,8 +80,9 @@ private:
 
     std::string header_ = "\r\n";
     std::vector<std::pair<std::string, std::string>> fields_;
-    QByteArray body_;
-    qsizetype read_pos_ = 0;
+    QTemporaryFile* body_ = nullptr;
+    qint64 body_size_ = 0;
+    qint64 read_pos_ = 0;
 };
 
 }  // namespace presslane

@@ -1,0 +1,151 @@
+// Downloads one large file from a loopback server with the download control and with curl, each
+// in a child process of its own, and prints both throughputs, their ratio and both peak memory
+// figures. Run without arguments; "--megabytes N" changes the file size (200 by default).
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <httplib.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include "filedown/file_down_control.h"
+#include "filedown/grabkit_abi.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Run {
+    double seconds = 0;
+    long peak_kb = 0;
+    int status = -1;
+};
+
+// Starts the command as a child and waits for it; the child's own peak resident size comes back
+// with its exit status.
+Run run_child(const std::vector<std::string>& args) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::vector<char*> argv;
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    Run run;
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.peak_kb = usage.ru_maxrss;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+// The child that downloads with the control: 0 on OnComplete, 1 on OnError.
+int download_with_file_down(int argc, char** argv, const char* url, const char* out) {
+    if (!std::getenv("DISPLAY")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    QWidget host;
+    void* object = nullptr;
+    if (DllGetClassObject(presslane::kFileDownProgId, &object) != presslane::kGrabkitOk) return 2;
+    auto* control = static_cast<presslane::FileDownClassFactory*>(object)->CreateInstance(&host);
+    int result = 1;
+    presslane::FileDownControl::Events events;
+    events.OnComplete = [&](int) {
+        result = 0;
+        QTimer::singleShot(0, &app, &QApplication::quit);
+    };
+    events.OnError = [&](int, std::string message) {
+        std::fprintf(stderr, "error: %s\n", message.c_str());
+        QTimer::singleShot(0, &app, &QApplication::quit);
+    };
+    control->set_events(events);
+    control->set_URL(url);
+    control->set_DownPath(out);
+    QTimer::singleShot(0, &app, [control] { control->FileDownload(); });
+    app.exec();
+    return result;
+}
+
+void make_file(const fs::path& path, std::size_t megabytes) {
+    std::ofstream out(path, std::ios::binary);
+    std::string block(1 << 20, '\0');
+    for (std::size_t m = 0; m < megabytes; ++m) {
+        for (std::size_t i = 0; i < block.size(); ++i) block[i] = char((i * 131 + m * 7) & 0xff);
+        out.write(block.data(), std::streamsize(block.size()));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "filedown") == 0)
+        return download_with_file_down(argc, argv, argv[2], argv[3]);
+
+    std::size_t megabytes = 200;
+    if (argc == 3 && std::strcmp(argv[1], "--megabytes") == 0) megabytes = std::stoul(argv[2]);
+
+    char templ[] = "/tmp/presslane-bench-XXXXXX";
+    const fs::path dir = ::mkdtemp(templ);
+    const fs::path source = dir / "big.bin";
+    make_file(source, megabytes);
+    const auto size = fs::file_size(source);
+
+    // The server reads the file piece by piece, so it adds no 200 MB to anyone's memory.
+    httplib::Server server;
+    server.Get("/big.bin", [&](const httplib::Request&, httplib::Response& res) {
+        auto in = std::make_shared<std::ifstream>(source, std::ios::binary);
+        res.set_content_provider(
+            size, "application/octet-stream",
+            [in](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+                std::vector<char> buf(std::min<std::size_t>(length, 256 * 1024));
+                in->seekg(std::streamoff(offset));
+                in->read(buf.data(), std::streamsize(buf.size()));
+                sink.write(buf.data(), std::size_t(in->gcount()));
+                return in->gcount() > 0;
+            });
+    });
+    const int port = server.bind_to_any_port("127.0.0.1");
+    std::thread thread([&] { server.listen_after_bind(); });
+    const std::string url = "http://127.0.0.1:" + std::to_string(port) + "/big.bin";
+
+    const std::string self = fs::read_symlink("/proc/self/exe").string();
+    const Run control = run_child({self, "filedown", url, (dir / "by_file_down.bin").string()});
+    const Run curl = run_child({"curl", "-s", "-o", (dir / "by_curl.bin").string(), url});
+    server.stop();
+    thread.join();
+
+    const auto got = [&](const char* name) {
+        std::error_code ec;
+        return fs::file_size(dir / name, ec) == size && !ec;
+    };
+    const bool ok =
+        control.status == 0 && curl.status == 0 && got("by_file_down.bin") && got("by_curl.bin");
+    const double mb = double(size) / (1 << 20);
+    std::printf("file: %zu MB over 127.0.0.1\n", megabytes);
+    std::printf("FileDown: %.2f s, %.1f MB/s, peak memory %ld kB\n", control.seconds,
+                mb / control.seconds, control.peak_kb);
+    std::printf("curl:     %.2f s, %.1f MB/s, peak memory %ld kB\n", curl.seconds,
+                mb / curl.seconds, curl.peak_kb);
+    std::printf("throughput ratio FileDown/curl: %.3f\n", curl.seconds / control.seconds);
+    std::printf("peak memory ratio FileDown/curl: %.2f\n",
+                double(control.peak_kb) / double(curl.peak_kb ? curl.peak_kb : 1));
+    if (!ok) std::printf("a download failed or is incomplete\n");
+    fs::remove_all(dir);
+    return ok ? 0 : 1;
+}

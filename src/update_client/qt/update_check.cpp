@@ -1,0 +1,85 @@
+#include "update_client/qt/update_check.h"
+
+#include <utility>
+
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include "common/endpoints.h"
+#include "filedown/file_down_control.h"
+#include "filedown/qt/qt_inet.h"
+#include "update_client/qt/download_window.h"
+#include "update_client/update_window.h"
+#include "update_client/version_check.h"
+
+namespace presslane {
+namespace {
+
+// The version request blocks the main window; a server that accepts the connection and then
+// stays silent must not keep it blocked for long.
+constexpr int kVersionTimeoutMs = 5000;
+
+}  // namespace
+
+UpdateCheck::UpdateCheck(QWidget* main_window, Ports ports, std::filesystem::path app_folder)
+    : QObject(main_window),
+      main_window_(main_window),
+      ports_(ports),
+      folder_(std::move(app_folder)),
+      inet_(new QtInet(kVersionTimeoutMs, this)),
+      check_(std::make_unique<VersionCheck>(*inet_, ports.dialogs, endpoints::version_file(),
+                                            [this] { show_update_window(); })) {
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+        if (!window || window == main_window_->windowHandle()) return;
+        other_window_seen_ = true;
+        last_was_question_ = check_->running();
+    });
+}
+
+UpdateCheck::~UpdateCheck() = default;
+
+void UpdateCheck::main_window_activated() {
+    const bool returning = other_window_seen_ && !last_was_question_;
+    if (!first_ && !returning) return;
+    first_ = false;
+    other_window_seen_ = false;
+    if (!loaded_) {
+        check_pending_ = true;
+        return;
+    }
+    QTimer::singleShot(0, this, [this] { check_->CheckForUpdate(); });
+}
+
+void UpdateCheck::load_finished() {
+    loaded_ = true;
+    if (std::exchange(check_pending_, false))
+        QTimer::singleShot(0, this, [this] { check_->CheckForUpdate(); });
+}
+
+void UpdateCheck::show_update_window() {
+    // Lives until the program ends: every way out of the window ends the process.
+    auto* window = new DownloadWindow(
+        "PressLane 업데이트",
+        "네트웍 상태가 좋지 않아 다운로드가 되지 않으면 여기를 눌러 취소해 주세요");
+    window->setObjectName("Form11");
+    auto* controller = new UpdateWindow(window->controls(), window->progress(), window->FileDown(),
+                                        {ports_.pump, ports_.clock, ports_.shell}, folder_,
+                                        endpoints::updater_program(), endpoints::home_page());
+    if (FileDownControl* down = window->FileDown()) {
+        FileDownControl::Events events;
+        events.OnDownload = [controller](int r, int s) { controller->FileDown_OnDownload(r, s); };
+        events.OnComplete = [controller](int s) { controller->FileDown_OnComplete(s); };
+        events.OnError = [controller](int c, std::string) { controller->FileDown_OnError(c); };
+        down->set_events(events);
+    }
+    window->set_handlers({[controller] { controller->Form_Activate(); },
+                          [controller] { controller->update_start_Click(); },
+                          [controller] { controller->cmdCancel_Click(); },
+                          [controller] { controller->Form_Unload(); }});
+    window->setModal(true);
+    window->exec();
+}
+
+}  // namespace presslane

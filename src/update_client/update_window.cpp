@@ -1,0 +1,89 @@
+#include "update_client/update_window.h"
+
+#include <algorithm>
+
+#include "common/control_set.h"
+#include "common/event_pump.h"
+#include "common/shell.h"
+#include "common/wait.h"
+#include "filedown/file_down_control.h"
+#include "update_client/replace_file.h"
+#include "update_client/size_display.h"
+
+namespace presslane {
+
+UpdateWindow::UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload,
+                           FileDownControl* down, Ports ports, std::filesystem::path app_folder,
+                           std::string download_url, std::string product_address)
+    : controls_(controls),
+      progress_(pgbDownload),
+      down_(down),
+      ports_(ports),
+      folder_(std::move(app_folder)),
+      download_url_(std::move(download_url)),
+      product_address_(std::move(product_address)) {}
+
+void UpdateWindow::Form_Activate() {
+    TempFileName = "temp_file_update.exe";
+    TargetFileName = "update";
+    DownloadURL = download_url_;
+    ports_.pump.process_pending();
+    if (down_) {
+        down_->set_DownPath((folder_ / TempFileName).string());
+        down_->set_URL(DownloadURL);
+    }
+    ShowInfo("업데이트 대상 ▶ 프레스레인 : " + product_address_);
+    ShowInfo(" ");
+    ShowInfo("업데이트 된 파일을 받습니다.");
+    wait_seconds(0.7f, ports_.pump, ports_.clock);
+    update_start_Click();
+    wait_seconds(0.7f, ports_.pump, ports_.clock);
+}
+
+void UpdateWindow::update_start_Click() {
+    ShowInfo(" ");
+    ShowInfo("업데이트를 시작합니다...");
+    if (down_) {
+        down_->FileDownload();
+    } else {
+        ShowInfo("다운로드 구성요소를 불러올 수 없습니다.");
+    }
+}
+
+void UpdateWindow::cmdCancel_Click() {
+    ports_.pump.process_pending();
+    if (down_ && down_->Working()) {
+        ShowInfo("취소되었습니다.");
+        down_->Cancel();
+        std::error_code ec;
+        std::filesystem::remove(folder_ / "temp_file_update.exe", ec);
+    }
+    ports_.shell.end_process();
+}
+
+void UpdateWindow::Form_Unload() { ports_.shell.end_process(); }
+
+void UpdateWindow::FileDown_OnDownload(std::int32_t received, std::int32_t file_size) {
+    show_progress(controls_, progress_, received, file_size);
+}
+
+void UpdateWindow::FileDown_OnComplete(std::int32_t) {
+    ports_.pump.process_pending();
+    ShowInfo("업데이트가 진행중입니다.");
+    // The old updater is replaced in one rename, never deleted first: a failed step leaves it.
+    replace_file(folder_ / "temp_file_update.exe", folder_ / "update");
+    ShowInfo("업데이트 파일 다운완료");
+    wait_seconds(2.1f, ports_.pump, ports_.clock);
+    ports_.shell.start_process((folder_ / "update").string(), {});
+    ports_.shell.end_process();
+}
+
+void UpdateWindow::FileDown_OnError(std::int16_t code) {
+    if (code == 0) ShowInfo("서버를 찾을 수 없습니다.");
+    if (code == 1) ShowInfo("서버에서 파일을 찾을 수 없습니다.");
+    if (code == 4) ShowInfo("이미 작업이 진행중입니다...");
+}
+
+void UpdateWindow::ShowInfo(const std::string& text) { append_log(controls_, text); }
+
+}  // namespace presslane

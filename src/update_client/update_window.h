@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace presslane {
+
+class Clock;
+class ControlSet;
+class EventPump;
+class FileDownControl;
+class ProgressBar;
+class Shell;
+
+// The update window (Form11): downloads the updater with its download control, puts it in place,
+// starts it and ends the main program. Every way out of the window ends the main program, without
+// the main window's close sequence. Controls by name: "text1" (log), "SizeInfo"; the progress bar
+// is pgbDownload.
+class UpdateWindow {
+public:
+    struct Ports {
+        EventPump& pump;
+        Clock& clock;
+        Shell& shell;
+    };
+    // `down` is null when the download library could not be loaded; the window then says so.
+    UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
+                 Ports ports, std::filesystem::path app_folder, std::string download_url,
+                 std::string product_address);
+
+    void Form_Activate();
+    void update_start_Click();
+    void cmdCancel_Click();
+    // The close box.
+    void Form_Unload();
+    void FileDown_OnDownload(std::int32_t received, std::int32_t file_size);
+    void FileDown_OnComplete(std::int32_t file_size);
+    void FileDown_OnError(std::int16_t code);
+
+    void ShowInfo(const std::string& text);
+
+    std::string TempFileName, TargetFileName, DownloadURL;
+
+private:
+    const ControlSet& controls_;
+    ProgressBar& progress_;
+    FileDownControl* down_;
+    Ports ports_;
+    std::filesystem::path folder_;
+    std::string download_url_;
+    std::string product_address_;
+};
+
+}  // namespace presslane

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "updater/window_closer.h"
+
+namespace presslane {
+
+class Clock;
+class ControlSet;
+class Dialogs;
+class EventPump;
+class FileDownControl;
+class ProgressBar;
+class Shell;
+
+// The updater's window (frmDemo): its load runs the whole update. It closes a running main
+// program, downloads the new one with its download control, puts it in place, asks whether to
+// start it and ends. Controls by name: "text1" (log), "SizeInfo"; the bar is pgbDownload.
+class Updater {
+public:
+    struct Ports {
+        EventPump& pump;
+        Clock& clock;
+        Shell& shell;
+        Dialogs& dialogs;
+        WindowCloser& windows;
+    };
+    // `down` is null when the download library could not be loaded.
+    Updater(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
+            Ports ports, std::filesystem::path app_folder, std::string download_url);
+
+    void Form_Load();
+    void StartDownload();
+    void update_start_Click();
+    void cmdCancel_Click();
+    void FileDown_OnDownload(std::int32_t received, std::int32_t file_size);
+    void FileDown_OnComplete(std::int32_t file_size);
+    void FileDown_OnError(std::int16_t code);
+
+    void ShowInfo(const std::string& text);
+    void Delay(float seconds);
+    void CloseWindowByTitle(const std::string& title);
+    std::optional<WindowCloser::Window> FindWindowByTitle(const std::string& title);
+    // True to go on with the next window.
+    bool MatchWindowTitle(WindowCloser::Window window);
+
+    std::string TempFileName, TargetFileName, DownloadURL;
+    std::string SearchTitle;
+    std::optional<WindowCloser::Window> FoundWindow;
+
+private:
+    const ControlSet& controls_;
+    ProgressBar& progress_;
+    FileDownControl* down_;
+    Ports ports_;
+    std::filesystem::path folder_;
+    std::string download_url_;
+    // The download completed or failed: only then may the new program be started.
+    bool download_over_ = false;
+};
+
+}  // namespace presslane

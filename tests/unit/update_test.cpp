@@ -1,0 +1,324 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "common/control_set.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_control.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_event_pump.h"
+#include "fakes/fake_platform.h"
+#include "fakes/temp_dir.h"
+#include "filedown/file_down_control.h"
+#include "filedown/inet.h"
+#include "update_client/replace_file.h"
+#include "update_client/update_window.h"
+#include "update_client/version_check.h"
+#include "updater/updater.h"
+
+namespace presslane {
+namespace {
+
+std::string read_file(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void write_file(const std::filesystem::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+TEST(LeadingNumber, ComparesDecimalNumbersNotTexts) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {{"4.47", 4.47}, {"4.5", 4.5},     {"4.100", 4.1}, {"  5.0\r\n", 5.0},
+                          {"10", 10},     {"<html>404", 0}, {"", 0},        {"v4.9", 0},
+                          {"4.", 4},      {"4.6 new!", 4.6}};
+    for (const Case& c : cases) EXPECT_DOUBLE_EQ(leading_number(c.text), c.value) << c.text;
+    EXPECT_GT(leading_number("4.5"), leading_number("4.47"));
+    EXPECT_LT(leading_number("4.100"), leading_number("4.47"));
+}
+
+// Answers OpenURL with a fixed text; the other operations are not used by the check.
+struct TextInet : Inet {
+    std::string OpenURL(const std::string& a) override {
+        asked.push_back(a);
+        if (during) during();
+        return text;
+    }
+    void set_URL(const std::string&) override {}
+    std::string URL() const override { return {}; }
+    void Execute(const std::string&, const std::string&) override {}
+    bool StillExecuting() const override { return false; }
+    std::string GetHeader() const override { return "\r\n"; }
+    std::string GetHeader(const std::string&) const override { return {}; }
+    std::string GetChunkText(std::size_t) override { return {}; }
+    std::vector<std::uint8_t> GetChunkBytes(std::size_t) override { return {}; }
+    int ResponseCode() const override { return 0; }
+    std::string ResponseInfo() const override { return {}; }
+    void Cancel() override {}
+    std::string text;
+    std::vector<std::string> asked;
+    std::function<void()> during;
+};
+
+TEST(VersionCheck, AsksOnlyForAHigherVersionAndAgainOnTheNextCheck) {
+    TextInet inet;
+    FakeDialogs dialogs;
+    int shown = 0;
+    VersionCheck check(inet, dialogs, "http://127.0.0.1/v.txt", [&] { ++shown; });
+
+    for (const char* lower : {"4.47", "4.100", "<html>Not Found</html>", ""}) {
+        inet.text = lower;
+        check.CheckForUpdate();
+    }
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(check.ProgramVersion(), "4.47");
+
+    inet.text = "4.5\r\n";
+    dialogs.answers = {false, true};
+    check.CheckForUpdate();
+    check.CheckForUpdate();
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              "프레스레인 4.5\r\n 버전이 새로 나왔습니다. 업그레이드 하시겠습니까?");
+    EXPECT_EQ(dialogs.boxes[0].title, "업그레이드 버전 알림");
+    EXPECT_TRUE(dialogs.boxes[0].question);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(inet.asked.back(), "http://127.0.0.1/v.txt");
+}
+
+TEST(VersionCheck, AnActivationDuringTheCheckStartsNoSecondOne) {
+    TextInet inet;
+    FakeDialogs dialogs;
+    VersionCheck check(inet, dialogs, "v", [] {});
+    inet.text = "9.0";
+    inet.during = [&] { check.CheckForUpdate(); };
+    check.CheckForUpdate();
+    EXPECT_EQ(inet.asked.size(), 1u);
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+TEST(ReplaceFile, SwapsInOneStepAndKeepsTheOldFileOnFailure) {
+    TempDir dir;
+    const auto target = dir.path() / "lane_desk";
+    write_file(target, "old");
+    EXPECT_FALSE(replace_file(dir.path() / "temp_file.exe", target));
+    EXPECT_EQ(read_file(target), "old");
+
+    write_file(dir.path() / "temp_file.exe", "new");
+    EXPECT_TRUE(replace_file(dir.path() / "temp_file.exe", target));
+    EXPECT_EQ(read_file(target), "new");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "temp_file.exe"));
+    EXPECT_NE(std::filesystem::status(target).permissions() & std::filesystem::perms::owner_exec,
+              std::filesystem::perms::none);
+}
+
+// The download control as a host sees it; the test raises its events.
+struct FakeFileDown : FileDownControl {
+    bool Working() const override { return working; }
+    std::string URL() const override { return url; }
+    void set_URL(const std::string& u) override { url = u; }
+    std::string DownPath() const override { return path; }
+    void set_DownPath(const std::string& p) override { path = p; }
+    void FileDownload() override {
+        ++downloads;
+        if (on_download) on_download();
+    }
+    void Cancel() override { ++cancels; }
+    void set_events(Events) override {}
+    void ReadProperties(const PropertyBag&) override {}
+    void WriteProperties(PropertyBag&) override {}
+    bool working = false;
+    std::string url, path;
+    int downloads = 0, cancels = 0;
+    std::function<void()> on_download;
+};
+
+struct HostFixture : ::testing::Test {
+    HostFixture() {
+        controls.add("text1", text1);
+        controls.add("SizeInfo", size_info);
+        size_info.text = "None";
+    }
+    std::string log() const { return text1.text; }
+
+    TempDir dir;
+    FakeControl text1, size_info;
+    ControlSet controls;
+    FakeProgressBar bar;
+    FakeFileDown down;
+    FakeClock clock;
+    FakeEventPump pump{clock};
+    FakeShell shell;
+    FakeDialogs dialogs;
+};
+
+struct UpdateWindowTest : HostFixture {
+    UpdateWindow window{controls,
+                        bar,
+                        &down,
+                        {pump, clock, shell},
+                        dir.path(),
+                        "http://127.0.0.1/soft/lane_desk/upgrade/update.exe",
+                        "http://www.presslane.co.kr/"};
+};
+
+TEST_F(UpdateWindowTest, ActivationLogsAndStartsTheDownload) {
+    window.Form_Activate();
+    EXPECT_EQ(down.downloads, 1);
+    EXPECT_EQ(down.path, (dir.path() / "temp_file_update.exe").string());
+    EXPECT_EQ(down.url, "http://127.0.0.1/soft/lane_desk/upgrade/update.exe");
+    EXPECT_EQ(log(),
+              "업데이트 대상 ▶ 프레스레인 : http://www.presslane.co.kr/\r\n \r\n"
+              "업데이트 된 파일을 받습니다.\r\n \r\n업데이트를 시작합니다...\r\n");
+    EXPECT_GE(pump.waited, 1.4);
+}
+
+TEST_F(UpdateWindowTest, ProgressShowsTheSizeAndCopesWithSizeZero) {
+    window.FileDown_OnDownload(1024, 4000);
+    EXPECT_EQ(bar.maximum, 4000);
+    EXPECT_EQ(bar.current, 1024);
+    EXPECT_EQ(size_info.text, "4000 Byte");
+    // No length from the server: the bar stays, the size shows what has arrived.
+    window.FileDown_OnDownload(2048, 0);
+    EXPECT_EQ(bar.maximum, 4000);
+    EXPECT_EQ(size_info.text, "2048 Byte");
+    window.FileDown_OnDownload(100, 200);
+    EXPECT_EQ(bar.maximum, 200);
+    EXPECT_EQ(bar.current, 100);
+}
+
+TEST_F(UpdateWindowTest, CompletionReplacesTheUpdaterStartsItAndEnds) {
+    write_file(dir.path() / "update", "old updater");
+    write_file(dir.path() / "temp_file_update.exe", "new updater");
+    EXPECT_THROW(window.FileDown_OnComplete(11), ProcessEnded);
+    EXPECT_EQ(read_file(dir.path() / "update"), "new updater");
+    EXPECT_EQ(shell.started, std::vector<std::string>{(dir.path() / "update").string()});
+    EXPECT_EQ(log(), "업데이트가 진행중입니다.\r\n업데이트 파일 다운완료\r\n");
+    EXPECT_GE(pump.waited, 2.1);
+}
+
+TEST_F(UpdateWindowTest, ErrorsAreLoggedByCode) {
+    const std::pair<int, const char*> cases[] = {{0, "서버를 찾을 수 없습니다.\r\n"},
+                                                 {1, "서버에서 파일을 찾을 수 없습니다.\r\n"},
+                                                 {2, ""},
+                                                 {3, ""},
+                                                 {4, "이미 작업이 진행중입니다...\r\n"}};
+    for (const auto& [code, text] : cases) {
+        text1.text.clear();
+        window.FileDown_OnError(std::int16_t(code));
+        EXPECT_EQ(log(), text) << code;
+    }
+}
+
+TEST_F(UpdateWindowTest, CancelStopsOnlyAWriteInProgressAndAlwaysEnds) {
+    write_file(dir.path() / "temp_file_update.exe", "partial");
+    EXPECT_THROW(window.cmdCancel_Click(), ProcessEnded);
+    EXPECT_EQ(down.cancels, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "temp_file_update.exe"));
+
+    down.working = true;
+    EXPECT_THROW(window.cmdCancel_Click(), ProcessEnded);
+    EXPECT_EQ(down.cancels, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "temp_file_update.exe"));
+    EXPECT_EQ(log(), "취소되었습니다.\r\n");
+    EXPECT_THROW(window.Form_Unload(), ProcessEnded);
+}
+
+// Top-level windows by title, topmost first.
+struct FakeWindows : WindowCloser {
+    std::vector<Window> top_level_windows() override {
+        std::vector<Window> ids;
+        for (std::size_t i = 0; i < titles.size(); ++i) ids.push_back(i + 1);
+        return ids;
+    }
+    std::string title(Window w) override { return titles.at(w - 1); }
+    void send_close(Window w) override { closed.push_back(w); }
+    std::vector<std::string> titles;
+    std::vector<Window> closed;
+};
+
+struct UpdaterTest : HostFixture {
+    FakeWindows windows;
+    Updater updater{controls,   bar,
+                    &down,      {pump, clock, shell, dialogs, windows},
+                    dir.path(), "http://127.0.0.1/soft/lane_desk/upgrade/lane_desk.exe"};
+};
+
+TEST_F(UpdaterTest, ClosesOnlyTheFirstWindowWhoseTitleHoldsTheName) {
+    struct Case {
+        std::vector<std::string> titles;
+        std::vector<WindowCloser::Window> closed;
+    };
+    const std::string far_name = std::string(250, 'x') + "프레스레인";
+    const std::vector<Case> cases = {
+        {{"xterm", "설정 - 프레스레인", "프레스레인 [presslane.co.kr]"}, {2}},
+        {{"xterm", "PressLane"}, {}},
+        {{"프레스레", "뉴스 프레스레인"}, {2}},
+        // Only the first 255 bytes of a title are compared.
+        {{far_name, "프레스레인"}, {2}},
+        {{}, {}},
+    };
+    for (const Case& c : cases) {
+        windows.titles = c.titles;
+        windows.closed.clear();
+        updater.CloseWindowByTitle("프레스레인");
+        EXPECT_EQ(windows.closed, c.closed) << ::testing::PrintToString(c.titles);
+    }
+}
+
+TEST_F(UpdaterTest, RunClosesTheMainProgramInstallsAndAsksOnlyAfterTheDownload) {
+    windows.titles = {"프레스레인 [presslane.co.kr]"};
+    write_file(dir.path() / "lane_desk", "old program");
+    bool asked_before_end = false;
+    // The download outlasts the two-second wait after its start.
+    int rounds = 0;
+    down.on_download = [&] {
+        pump.on_event = [&] {
+            if (++rounds != 30) return;
+            asked_before_end = !dialogs.boxes.empty();
+            write_file(dir.path() / "temp_file.exe", "new program");
+            updater.FileDown_OnComplete(11);
+        };
+    };
+    dialogs.answers = {true};
+    EXPECT_THROW(updater.Form_Load(), ProcessEnded);
+    EXPECT_EQ(windows.closed, std::vector<WindowCloser::Window>{1});
+    EXPECT_EQ(down.path, (dir.path() / "temp_file.exe").string());
+    EXPECT_FALSE(asked_before_end);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "업데이트가 완료되었습니다. 실행하시겠습니까?");
+    EXPECT_EQ(read_file(dir.path() / "lane_desk"), "new program");
+    EXPECT_EQ(shell.started, std::vector<std::string>{(dir.path() / "lane_desk").string()});
+    EXPECT_EQ(log(),
+              "업데이트 된 파일을 받는 중입니다 - lane_desk\r\n \r\n"
+              "업데이트가 완료되었습니다 - lane_desk\r\n \r\n");
+}
+
+TEST_F(UpdaterTest, FailedDownloadLeavesTheProgramAndNoStartOnNo) {
+    write_file(dir.path() / "lane_desk", "old program");
+    down.on_download = [&] {
+        if (down.downloads == 1) {
+            // A refused second start does not end the wait; the real failure does.
+            updater.FileDown_OnError(4);
+            updater.FileDown_OnError(1);
+        }
+    };
+    dialogs.answers = {false};
+    EXPECT_THROW(updater.Form_Load(), ProcessEnded);
+    EXPECT_EQ(read_file(dir.path() / "lane_desk"), "old program");
+    EXPECT_TRUE(shell.started.empty());
+    EXPECT_EQ(log(),
+              "업데이트 된 파일을 받는 중입니다 - lane_desk\r\n이미 작업이 진행중입니다...\r\n \r\n"
+              "서버에서 파일을 찾을 수 없습니다.\r\n \r\n");
+    updater.cmdCancel_Click();
+    EXPECT_EQ(down.cancels, 0);
+}
+
+}  // namespace
+}  // namespace presslane
