@@ -1,0 +1,149 @@
+#include "media/form10.h"
+
+#include "browse/browser.h"
+#include "common/clock.h"
+#include "common/control_set.h"
+#include "common/dialogs.h"
+#include "common/event_pump.h"
+#include "common/wait.h"
+#include "media/channel_book.h"
+#include "media/item_list.h"
+#include "media/media_player.h"
+
+namespace presslane {
+
+Form10::Form10(const ControlSet& controls, const ControlSet& main_controls, Ports ports,
+               std::filesystem::path app_folder, Addresses addresses,
+               std::function<int()> screen_width)
+    : controls_(controls),
+      main_controls_(main_controls),
+      ports_(ports),
+      folder_(std::move(app_folder)),
+      addresses_(std::move(addresses)),
+      screen_width_(std::move(screen_width)) {}
+
+std::string Form10::text_of(const char* control) const {
+    const Control* c = controls_.find(control);
+    return c ? c->caption() : std::string();
+}
+
+void Form10::set_text(const char* control, const std::string& text) {
+    if (Control* c = controls_.find(control)) c->set_caption(text);
+}
+
+void Form10::Form_Load() {
+    ports_.pump.process_pending();
+    ports_.board1.navigate(addresses_.placeholder);
+    ports_.board2.navigate(addresses_.placeholder);
+    list_channels();
+    show_boards();
+}
+
+void Form10::Form_Activate() { ports_.board1.set_focus(); }
+
+void Form10::list_channels() {
+    ports_.combo1_items.clear();
+    for (const auto& name : ChannelBook(folder_ / ChannelBook::kBookFile).names()) {
+        ports_.combo1_items.add_item(name);
+    }
+}
+
+void Form10::show_boards() {
+    if (Control* frame = controls_.find("Frame2")) frame->set_visible(true);
+    ports_.board1.navigate(addresses_.board1);
+    ports_.board2.navigate(addresses_.board2);
+    if (Control* form = controls_.find("Form10")) {
+        form->set_width(11220);
+        if (screen_width_) form->set_left(screen_width_() / 2 - form->width() / 2);
+    }
+}
+
+void Form10::reset_boxes() {
+    list_channels();
+    set_text("Text3", "");
+    if (Control* box = controls_.find("Text3")) box->set_visible(false);
+    set_text("Text1", "");
+    set_text("Text2", "");
+}
+
+void Form10::Command1_Click() {
+    const std::string name = text_of("Text1");
+    const std::string address = text_of("Text2");
+    if (name.empty()) {
+        ports_.dialogs.message("방송국 이름을 입력해주세요", "알림");
+    } else if (address.empty()) {
+        ports_.dialogs.message("저장될 방송국 주소를 입력해주세요", "알림");
+    } else {
+        ChannelBook(folder_ / ChannelBook::kBookFile).add(ports_.clock.date_text(), name, address);
+        ports_.dialogs.message(name + " 주소를 나만의 라디오 방송국에 저장하였습니다", "saved");
+    }
+    reset_boxes();
+}
+
+void Form10::Combo1_Click() {
+    const std::string chosen = text_of("Combo1");
+    for (const auto& record : ChannelBook(folder_ / ChannelBook::kBookFile).matching(chosen)) {
+        selected_name_ = chosen;
+        selected_address_ = field(record, 3);
+        if (Control* box = controls_.find("Text3")) box->set_visible(true);
+        set_text("Text3", selected_address_);
+    }
+}
+
+void Form10::Command3_Click() {
+    const ChannelBook book(folder_ / ChannelBook::kBookFile);
+    book.remove_scratch();
+    const std::string chosen = text_of("Combo1");
+    if (chosen.empty()) {
+        ports_.dialogs.message("삭제할 라디오 방송국을 선택해주세요", "알림");
+        return;
+    }
+    book.remove(chosen);
+    ports_.dialogs.message(chosen + " 을 삭제 하였습니다", "결과");
+    reset_boxes();
+}
+
+void Form10::play(const std::string& address, const std::string& status) {
+    if (Control* pane = main_controls_.find("Frame8")) pane->set_visible(true);
+    ports_.player.set_FileName(address);
+    if (Control* label = main_controls_.find("Label26")) label->set_caption(status);
+}
+
+void Form10::Command2_Click() {
+    const std::string address = text_of("Text2");
+    if (address.empty()) {
+        ports_.dialogs.message("라디오 방송 주소가 잘못되었습니다. 다시 입력해주세요.", "에러");
+        return;
+    }
+    play(address, "Radio Media.. ON! ");
+}
+
+void Form10::Command4_Click() {
+    if (selected_address_.empty()) {
+        ports_.dialogs.message(
+            "라디오 방송 주소가 잘못되었습니다. 저장된 주소를 다시 확인해주세요.", "에러");
+        return;
+    }
+    // The user may have edited the shown address since the selection; that text is played.
+    play(text_of("Text3"), selected_name_ + ".. ON! ");
+}
+
+void Form10::Command5_Click() {
+    ports_.dialogs.message(
+        "검색엔진에서 [방송URL]로 검색하시면 공개된 많은 주소들을 구하실 수 있습니다", "알림");
+}
+
+void Form10::Command88_Click() {
+    ports_.pump.process_pending();
+    wait_seconds(0.3f, ports_.pump, ports_.clock);
+    ports_.main_browser.navigate(addresses_.broadcaster_search);
+}
+
+void Form10::Command11_Click() {
+    ports_.dialogs.message(
+        "죄송합니다\r\n\r\n당분간 마케팅 계약이 성립된 방송사들을 중심으로 채널을 공유하도록 "
+        "하겠습니다",
+        "현재 이 기능은 제공되지 않습니다");
+}
+
+}  // namespace presslane

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace presslane {
+
+class Browser;
+class Clock;
+class ControlSet;
+class Dialogs;
+class EventPump;
+class ItemList;
+class MediaPlayer;
+
+// The media settings window (Form10): the user's channel book, adding, selecting, playing and
+// deleting channels, the help buttons and the two discussion boards. Its own controls (Form10,
+// Text1, Text2, Text3, Combo1, Frame2) are reached by name in `controls`; the main window's
+// media pane and status label (Frame8, Label26) in `main_controls`.
+class Form10 {
+public:
+    struct Ports {
+        Dialogs& dialogs;
+        EventPump& pump;
+        Clock& clock;
+        ItemList& combo1_items;
+        Browser& board1;        // this window's WebBrowser1
+        Browser& board2;        // this window's WebBrowser2
+        Browser& main_browser;  // the main window's WebBrowser1
+        MediaPlayer& player;    // the main window's MediaPlayer1
+    };
+    struct Addresses {
+        std::string placeholder;  // shown in both boards while the window opens
+        std::string board1;
+        std::string board2;
+        std::string broadcaster_search;
+    };
+
+    Form10(const ControlSet& controls, const ControlSet& main_controls, Ports ports,
+           std::filesystem::path app_folder, Addresses addresses,
+           std::function<int()> screen_width);
+
+    void Form_Load();
+    void Form_Activate();
+    void list_channels();
+    void show_boards();
+
+    void Command1_Click();  // add
+    void Combo1_Click();    // select
+    void Command3_Click();  // delete
+    void Command2_Click();  // play the typed address
+    void Command4_Click();  // play the selected channel
+    void Command5_Click();
+    void Command88_Click();
+    void Command11_Click();
+
+    const std::string& selected_name() const { return selected_name_; }
+    const std::string& selected_address() const { return selected_address_; }
+
+private:
+    std::string text_of(const char* control) const;
+    void set_text(const char* control, const std::string& text);
+    void reset_boxes();
+    void play(const std::string& address, const std::string& status);
+
+    const ControlSet& controls_;
+    const ControlSet& main_controls_;
+    Ports ports_;
+    std::filesystem::path folder_;
+    Addresses addresses_;
+    std::function<int()> screen_width_;
+    std::string selected_name_;
+    std::string selected_address_;
+};
+
+}  // namespace presslane

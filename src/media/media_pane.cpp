@@ -1,0 +1,164 @@
+#include "media/media_pane.h"
+
+#include <cmath>
+
+#include "browse/browser.h"
+#include "common/control_set.h"
+#include "common/dialogs.h"
+#include "common/event_pump.h"
+#include "common/record_file.h"
+#include "media/channel_book.h"
+#include "media/item_list.h"
+#include "media/media_player.h"
+#include "media/verified_list.h"
+
+namespace presslane {
+namespace {
+
+constexpr const char* kSeparator = "------------";
+constexpr const char* kRadioSettingsFile = "lane_desk_setting_radio.res";
+
+}  // namespace
+
+MediaPane::MediaPane(const ControlSet& controls, Ports ports, std::filesystem::path app_folder,
+                     Addresses addresses, Hooks hooks)
+    : controls_(controls),
+      ports_(ports),
+      folder_(std::move(app_folder)),
+      addresses_(std::move(addresses)),
+      hooks_(std::move(hooks)) {}
+
+void MediaPane::call(const std::function<void()>& hook) {
+    if (hook) hook();
+}
+
+void MediaPane::show_pane() {
+    if (Control* pane = controls_.find("Frame8")) pane->set_visible(true);
+}
+
+void MediaPane::set_status(const std::string& text) {
+    if (Control* label = controls_.find("Label26")) label->set_caption(text);
+}
+
+void MediaPane::load_verified_radio() {
+    refresh_verified_list(ports_.inet, ports_.pump, addresses_.verified_list,
+                          folder_ / ChannelBook::kVerifiedFile);
+    ports_.combo2_items.clear();
+    const ChannelBook verified(folder_ / ChannelBook::kVerifiedFile);
+    for (const auto& name : verified.names_until_blank(ports_.pump)) {
+        ports_.combo2_items.add_item(name);
+    }
+}
+
+void MediaPane::load_my_radio() {
+    ports_.pump.process_pending();
+    ports_.combo2_items.add_item(kSeparator);
+    const ChannelBook book(folder_ / ChannelBook::kBookFile);
+    for (const auto& name : book.names_until_blank(ports_.pump)) {
+        ports_.combo2_items.add_item(name);
+    }
+}
+
+std::string MediaPane::radio_on() {
+    ports_.pump.process_pending();
+    const std::string name = RecordFile(folder_ / kRadioSettingsFile).first_line();
+    if (Control* combo = controls_.find("Combo2")) combo->set_caption(name);
+    if (name.empty()) return {};
+    // Only the user's own book is searched: the verified list changes with every start.
+    for (const auto& record : ChannelBook(folder_ / ChannelBook::kBookFile).matching(name)) {
+        show_pane();
+        ports_.player.set_FileName(field(record, 3));
+        set_status("Media ON.. ( " + field(record, 2) + " )");
+    }
+    return {};
+}
+
+void MediaPane::Combo2_Click() {
+    play_my_radio();
+    play_verified_radio();
+}
+
+void MediaPane::play_from(const char* file_name) {
+    ports_.pump.process_pending();
+    const Control* combo = controls_.find("Combo2");
+    const std::string chosen = combo ? combo->caption() : std::string();
+    for (const auto& line : ChannelBook(folder_ / file_name).lines()) {
+        ports_.pump.process_pending();
+        if (is_blank_line(line)) continue;
+        const Record record = split_fields(line);
+        if (field(record, 2) != chosen) continue;
+        ports_.main_browser.set_focus();
+        show_pane();
+        ports_.player.set_FileName(field(record, 3));
+        set_status("media ON... " + field(record, 2));
+    }
+    ports_.player.set_EnablePositionControls(false);
+    ports_.player.set_EnableTracker(false);
+}
+
+void MediaPane::play_my_radio() { play_from(ChannelBook::kBookFile); }
+
+void MediaPane::play_verified_radio() {
+    play_from(ChannelBook::kVerifiedFile);
+    ports_.main_browser.set_focus();
+}
+
+void MediaPane::MediaPlayer1_MouseDown(int button, int, float x, float y) {
+    if (button == MediaPlayer::kLeftButton) {
+        grab_x_ = x + 40;
+        const std::string mode = hooks_.view_mode ? hooks_.view_mode() : std::string("보통");
+        grab_y_ = mode == "보통" ? y - 966 : y - 200;
+        call(hooks_.begin_drag);
+    } else if (button == MediaPlayer::kRightButton) {
+        const MediaPlayer& p = ports_.player;
+        ports_.dialogs.message(
+            "클립 :  " + p.GetMediaInfoString(MediaPlayer::kClipTitle) +
+                "\r\n\r\n만든이 :  " + p.GetMediaInfoString(MediaPlayer::kClipAuthor) +
+                "\r\n\r\n저작권 :  " + p.GetMediaInfoString(MediaPlayer::kClipCopyright),
+            "방송정보");
+    }
+}
+
+void MediaPane::MediaPlayer1_MouseUp(int, int, float, float) { call(hooks_.end_drag); }
+
+void MediaPane::MediaPlayer1_DblClick() {
+    MediaPlayer& p = ports_.player;
+    if (p.DisplaySize() == MediaPlayer::kFullScreen) {
+        p.set_DisplaySize(MediaPlayer::kHalfSize);
+        p.set_DisplaySize(MediaPlayer::kDefaultSize);
+        p.set_DisplaySize(MediaPlayer::kFitToSize);
+    } else {
+        p.set_DisplaySize(MediaPlayer::kFullScreen);
+    }
+}
+
+void MediaPane::Frame8_DragDrop(float x, float y) {
+    Control* pane = controls_.find("Frame8");
+    if (!pane) return;
+    float left = static_cast<float>(pane->left()) + x - grab_x_;
+    if (left < 0) left = 0;
+    const float top = static_cast<float>(pane->top()) + y - grab_y_;
+    pane->set_left(static_cast<int>(std::lround(left)));
+    pane->set_top(static_cast<int>(std::lround(top)));
+}
+
+void MediaPane::WebBrowser1_DragDrop(float x, float y) {
+    Control* pane = controls_.find("Frame8");
+    if (!pane) return;
+    pane->set_left(static_cast<int>(std::lround(x - grab_x_)));
+    pane->set_top(static_cast<int>(std::lround(y - grab_y_)));
+}
+
+void MediaPane::Image5_Click() {
+    if (Control* pane = controls_.find("Frame8")) pane->set_visible(false);
+}
+
+void MediaPane::Picture18_Click() { ports_.main_browser.navigate(addresses_.radio_guide); }
+
+void MediaPane::Picture19_Click() { call(hooks_.open_media_settings); }
+void MediaPane::Image4_Click() { call(hooks_.open_media_settings); }
+void MediaPane::menu02_8_Click() { call(hooks_.open_media_settings); }
+void MediaPane::Image3_Click() { call(hooks_.open_settings); }
+void MediaPane::menu02_7_Click() { call(hooks_.open_settings); }
+
+}  // namespace presslane

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace presslane {
+
+class Browser;
+class ControlSet;
+class Dialogs;
+class EventPump;
+class Inet;
+class ItemList;
+class MediaPlayer;
+
+// The media pane of the main window (Frame8): the my-radio list Combo2, the player MediaPlayer1,
+// its mouse handling (dragging the pane, full screen, clip information), auto-play at start-up
+// and the pane's buttons. Controls are reached by name in the main window's set: Frame8, Combo2,
+// Label26.
+class MediaPane {
+public:
+    struct Ports {
+        Dialogs& dialogs;
+        EventPump& pump;
+        Inet& inet;
+        MediaPlayer& player;
+        ItemList& combo2_items;
+        Browser& main_browser;  // WebBrowser1
+    };
+    struct Addresses {
+        std::string verified_list;
+        std::string radio_guide;
+    };
+    // Steps owned by the window; an unset hook does nothing.
+    struct Hooks {
+        std::function<std::string()> view_mode;     // "보통" or "크게"
+        std::function<void()> begin_drag;           // a manual drag of Frame8 starts
+        std::function<void()> end_drag;             // ends it: drops the pane under the pointer
+        std::function<void()> open_media_settings;  // Form10, modal
+        std::function<void()> open_settings;        // Form3, modal
+    };
+
+    MediaPane(const ControlSet& controls, Ports ports, std::filesystem::path app_folder,
+              Addresses addresses, Hooks hooks);
+
+    // Start-up steps, in this order.
+    void load_verified_radio();
+    void load_my_radio();
+    std::string radio_on();
+
+    void Combo2_Click();
+    void play_my_radio();
+    void play_verified_radio();
+
+    void MediaPlayer1_MouseDown(int button, int shift, float x, float y);
+    void MediaPlayer1_MouseUp(int button, int shift, float x, float y);
+    void MediaPlayer1_DblClick();
+    // A drop of the dragged pane, X and Y in the target's own coordinates (twips).
+    void Frame8_DragDrop(float x, float y);
+    void WebBrowser1_DragDrop(float x, float y);
+
+    void Image5_Click();
+    void Picture18_Click();
+    void Picture19_Click();
+    void Image4_Click();
+    void menu02_8_Click();
+    void Image3_Click();
+    void menu02_7_Click();
+
+    float grab_x() const { return grab_x_; }
+    float grab_y() const { return grab_y_; }
+
+private:
+    void play_from(const char* file_name);
+    void show_pane();
+    void set_status(const std::string& text);
+    void call(const std::function<void()>& hook);
+
+    const ControlSet& controls_;
+    Ports ports_;
+    std::filesystem::path folder_;
+    Addresses addresses_;
+    Hooks hooks_;
+    float grab_x_ = 0;
+    float grab_y_ = 0;
+};
+
+}  // namespace presslane

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include "media/media_player.h"
+
+struct mpv_handle;
+struct mpv_render_context;
+
+namespace presslane {
+
+// The media player over libmpv. Video is drawn by libmpv's software renderer into this widget, so
+// it needs no OpenGL and every mouse event reaches the widget; audio goes to the first output of
+// `audio_outputs` that opens (the null output last, so a machine without sound still plays).
+// Full screen lifts the widget out of its parent into a full-screen window and puts it back.
+class MpvPlayer : public QWidget, public MediaPlayer {
+    Q_OBJECT
+public:
+    explicit MpvPlayer(QWidget* parent = nullptr, const char* audio_outputs = "pulse,alsa,null");
+    ~MpvPlayer() override;
+
+    std::string FileName() const override { return file_; }
+    void set_FileName(const std::string& address) override;
+    int DisplaySize() const override { return display_size_; }
+    void set_DisplaySize(int size) override;
+    std::string GetMediaInfoString(int which) const override;
+    void set_EnablePositionControls(bool enable) override { position_controls_ = enable; }
+    void set_EnableTracker(bool enable) override { tracker_ = enable; }
+
+    // Seconds played of the current clip; negative while nothing plays.
+    double position() const;
+    // The last address could not be opened or broke off; cleared by the next address.
+    bool failed() const { return failed_; }
+    bool has_video() const { return has_video_; }
+
+signals:
+    void stateChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    Q_INVOKABLE void drain_events();
+    std::string property(const char* name) const;
+    void forward(const MouseEvent& handler, QMouseEvent* event);
+
+    mpv_handle* mpv_ = nullptr;
+    mpv_render_context* render_ = nullptr;
+    std::string file_;
+    int display_size_ = kDefaultSize;
+    bool position_controls_ = true;
+    bool tracker_ = true;
+    bool failed_ = false;
+    bool has_video_ = false;
+    QPointer<QWidget> home_;
+    QRect home_geometry_;
+};
+
+}  // namespace presslane

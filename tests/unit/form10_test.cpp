@@ -1,0 +1,177 @@
+#include "media/form10.h"
+
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "common/control_set.h"
+#include "fakes/fake_browser.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_control.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_event_pump.h"
+#include "fakes/temp_dir.h"
+#include "media_fakes.h"
+
+namespace presslane {
+namespace {
+
+std::string read(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+struct Form10Test : ::testing::Test {
+    Form10Test() {
+        for (auto& [name, control] : {std::pair<const char*, FakeControl*>{"Form10", &form},
+                                      {"Text1", &text1},
+                                      {"Text2", &text2},
+                                      {"Text3", &text3},
+                                      {"Combo1", &combo1},
+                                      {"Frame2", &frame2}}) {
+            controls.add(name, *control);
+        }
+        main_controls.add("Frame8", frame8);
+        main_controls.add("Label26", label26);
+        form.w = 9000;
+        frame2.shown = text3.shown = frame8.shown = false;
+    }
+    std::string book() const { return read(dir.path() / "radiobook.res"); }
+    void set_book(const std::string& bytes) {
+        std::ofstream(dir.path() / "radiobook.res", std::ios::binary) << bytes;
+    }
+    void select(const std::string& name) {
+        combo1.text = name;
+        window.Combo1_Click();
+    }
+    std::string last_box() const {
+        return dialogs.boxes.empty() ? ""
+                                     : dialogs.boxes.back().text + "/" + dialogs.boxes.back().title;
+    }
+
+    TempDir dir;
+    FakeControl form, text1, text2, text3, combo1, frame2, frame8, label26;
+    ControlSet controls, main_controls;
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeEventPump pump{clock};
+    FakeItemList items;
+    FakeBrowser board1, board2, main_browser;
+    FakeMediaPlayer player;
+    Form10 window{controls,
+                  main_controls,
+                  {dialogs, pump, clock, items, board1, board2, main_browser, player},
+                  dir.path(),
+                  {"about:ready", "http://srv/b2", "http://srv/b1", "http://portal/search"},
+                  [] { return 24000; }};
+};
+
+TEST_F(Form10Test, OpeningLoadsBoardsListsChannelsAndCentresTheWindow) {
+    set_book("d|A|x\r\n\r\nd|B|y\r\n");
+    window.Form_Load();
+    EXPECT_EQ(board1.navigations, (std::vector<std::string>{"about:ready", "http://srv/b2"}));
+    EXPECT_EQ(board2.navigations, (std::vector<std::string>{"about:ready", "http://srv/b1"}));
+    EXPECT_EQ(items.entries, (std::vector<std::string>{"A", "B"}));
+    EXPECT_TRUE(frame2.shown);
+    EXPECT_EQ(form.w, 11220);
+    EXPECT_EQ(form.x, 24000 / 2 - 11220 / 2);
+}
+
+TEST_F(Form10Test, AddingChecksBothBoxesAndAlwaysClearsThem) {
+    struct Case {
+        const char* name;
+        const char* address;
+        const char* box;
+        const char* book;
+    };
+    const Case cases[] = {
+        {"", "x", "방송국 이름을 입력해주세요/알림", ""},
+        {"A", "", "저장될 방송국 주소를 입력해주세요/알림", ""},
+        {"A", "x", "A 주소를 나만의 라디오 방송국에 저장하였습니다/saved", "2026-12-09|A|x\r\n"},
+        {" ", "a|b", "  주소를 나만의 라디오 방송국에 저장하였습니다/saved",
+         "2026-12-09|A|x\r\n2026-12-09| |a\xA3\xFC"
+         "b\r\n"},  // "｜" in CP949
+    };
+    for (const auto& c : cases) {
+        text1.text = c.name;
+        text2.text = c.address;
+        text3.shown = true;
+        text3.text = "old";
+        window.Command1_Click();
+        EXPECT_EQ(last_box(), c.box);
+        EXPECT_EQ(book(), c.book);
+        EXPECT_EQ(text1.text + text2.text + text3.text, "");
+        EXPECT_FALSE(text3.shown);
+    }
+    EXPECT_EQ(items.entries, (std::vector<std::string>{"A", " "}));
+}
+
+TEST_F(Form10Test, SelectingTakesTheLastMatchAndPlaysTheEditedAddress) {
+    set_book("d|A|first\r\nd|B|b\r\nd|A|second\r\n");
+    window.Command4_Click();
+    EXPECT_EQ(last_box(),
+              "라디오 방송 주소가 잘못되었습니다. 저장된 주소를 다시 확인해주세요./에러");
+    EXPECT_TRUE(player.opened.empty());
+
+    select("A");
+    EXPECT_TRUE(text3.shown);
+    EXPECT_EQ(text3.text, "second");
+    EXPECT_EQ(window.selected_address(), "second");
+    text3.text = "edited";
+    window.Command4_Click();
+    EXPECT_EQ(player.opened, (std::vector<std::string>{"edited"}));
+    EXPECT_TRUE(frame8.shown);
+    EXPECT_EQ(label26.text, "A.. ON! ");
+}
+
+TEST_F(Form10Test, PlayingTheTypedAddressNeedsOne) {
+    window.Command2_Click();
+    EXPECT_EQ(last_box(), "라디오 방송 주소가 잘못되었습니다. 다시 입력해주세요./에러");
+    EXPECT_FALSE(frame8.shown);
+    text2.text = "http://127.0.0.1/s";
+    window.Command2_Click();
+    EXPECT_EQ(player.opened, (std::vector<std::string>{"http://127.0.0.1/s"}));
+    EXPECT_TRUE(frame8.shown);
+    EXPECT_EQ(label26.text, "Radio Media.. ON! ");
+    EXPECT_EQ(book(), "");
+}
+
+TEST_F(Form10Test, DeletingRemovesEveryMatchButKeepsTheSelection) {
+    set_book("d|A|x\r\n\r\nd|B|y|z\r\nd|A|w\r\n");
+    select("A");
+    window.Command3_Click();
+    EXPECT_EQ(book(), "d|B|y\r\n");
+    EXPECT_EQ(last_box(), "A 을 삭제 하였습니다/결과");
+    EXPECT_EQ(items.entries, (std::vector<std::string>{"B"}));
+    EXPECT_EQ(window.selected_address(), "w");
+    EXPECT_FALSE(text3.shown);
+}
+
+TEST_F(Form10Test, DeletingWithNothingChosenOnlyRemovesTheScratch) {
+    set_book("d|A|x\r\n\r\n");
+    std::ofstream(dir.path() / "radiobook_backup.res") << "left over";
+    window.Command3_Click();
+    EXPECT_EQ(last_box(), "삭제할 라디오 방송국을 선택해주세요/알림");
+    EXPECT_EQ(book(), "d|A|x\r\n\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "radiobook_backup.res"));
+}
+
+TEST_F(Form10Test, HelpButtonsShowNoticesAndSearchInTheMainBrowser) {
+    set_book("d|A|x\r\n");
+    window.Command5_Click();
+    EXPECT_EQ(last_box(),
+              "검색엔진에서 [방송URL]로 검색하시면 공개된 많은 주소들을 구하실 수 있습니다/알림");
+    window.Command11_Click();
+    EXPECT_EQ(last_box(),
+              "죄송합니다\r\n\r\n당분간 마케팅 계약이 성립된 방송사들을 중심으로 채널을 "
+              "공유하도록 하겠습니다/현재 이 기능은 제공되지 않습니다");
+    const double before = clock.seconds;
+    window.Command88_Click();
+    EXPECT_GT(clock.seconds - before, 0.3);
+    EXPECT_EQ(main_browser.navigations, (std::vector<std::string>{"http://portal/search"}));
+    EXPECT_EQ(book(), "d|A|x\r\n");
+}
+
+}  // namespace
+}  // namespace presslane

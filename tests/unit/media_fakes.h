@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "filedown/inet.h"
+#include "media/item_list.h"
+#include "media/media_player.h"
+
+namespace presslane {
+
+struct FakeItemList : ItemList {
+    void clear() override { entries.clear(); }
+    void add_item(const std::string& text) override { entries.push_back(text); }
+    std::vector<std::string> items() const override { return entries; }
+    std::vector<std::string> entries;
+};
+
+// Records every address it was given and every switch it was told.
+struct FakeMediaPlayer : MediaPlayer {
+    std::string FileName() const override { return opened.empty() ? "" : opened.back(); }
+    void set_FileName(const std::string& a) override { opened.push_back(a); }
+    int DisplaySize() const override { return size; }
+    void set_DisplaySize(int s) override {
+        size = s;
+        sizes.push_back(s);
+    }
+    std::string GetMediaInfoString(int which) const override {
+        return which == kClipTitle ? title : which == kClipAuthor ? author : rights;
+    }
+    void set_EnablePositionControls(bool e) override { calls.push_back(e ? "pos on" : "pos off"); }
+    void set_EnableTracker(bool e) override { calls.push_back(e ? "track on" : "track off"); }
+    std::vector<std::string> opened, calls;
+    std::vector<int> sizes;
+    int size = 0;
+    std::string title, author, rights;
+};
+
+// Answers every request at once with a fixed status line and body.
+struct FakeInet : Inet {
+    std::string OpenURL(const std::string&) override { return body; }
+    void set_URL(const std::string& a) override { url = a; }
+    std::string URL() const override { return url; }
+    void Execute(const std::string&, const std::string& op) override {
+        operations.push_back(op);
+        offset = 0;
+        busy_polls = polls_before_done;
+    }
+    bool StillExecuting() const override { return busy_polls-- > 0; }
+    std::string GetHeader() const override { return status.empty() ? "\r\n" : status + "\r\n"; }
+    std::string GetHeader(const std::string&) const override { return {}; }
+    std::string GetChunkText(std::size_t max) override {
+        std::string piece = body.substr(std::min(offset, body.size()), max);
+        offset += piece.size();
+        return piece;
+    }
+    std::vector<std::uint8_t> GetChunkBytes(std::size_t) override { return {}; }
+    int ResponseCode() const override { return 0; }
+    std::string ResponseInfo() const override { return {}; }
+    void Cancel() override {}
+
+    std::string url, status = "HTTP/1.1 200 OK", body;
+    std::vector<std::string> operations;
+    int polls_before_done = 3;
+    mutable int busy_polls = 0;
+    std::size_t offset = 0;
+};
+
+}  // namespace presslane
