@@ -1,0 +1,112 @@
+#include "bookmarks/bookmarks_window.h"
+
+#include <vector>
+
+#include "bookmarks/list_box.h"
+#include "browse/browser.h"
+#include "common/control_set.h"
+#include "common/dialogs.h"
+#include "common/event_pump.h"
+
+namespace presslane {
+
+BookmarksWindow::BookmarksWindow(const ControlSet& controls, ListBox& list, Browser& main,
+                                 Dialogs& dialogs, EventPump& pump,
+                                 const std::filesystem::path& app_folder, Hooks hooks)
+    : controls_(controls),
+      list_(list),
+      main_(main),
+      dialogs_(dialogs),
+      pump_(pump),
+      file_(app_folder),
+      hooks_(std::move(hooks)) {}
+
+void BookmarksWindow::call(const std::function<void()>& hook) {
+    if (hook) hook();
+}
+
+std::string BookmarksWindow::text(const char* control) const {
+    const Control* c = controls_.find(control);
+    return c ? c->caption() : std::string();
+}
+
+void BookmarksWindow::open_in_main(const std::string& address) {
+    call(hooks_.show_browsing_view);
+    main_.navigate(address);
+}
+
+void BookmarksWindow::Form_Activate() {
+    call(hooks_.focus_address);
+    list_.clear();
+    int count = 0;
+    for (const Bookmark& b : file_.read()) {
+        pump_.process_pending();
+        if (unloaded_) return;
+        list_.add_item(display_text(b));
+        ++count;
+        if (Control* label = controls_.find("Label4"))
+            label->set_caption(std::to_string(count) + " 개");
+    }
+}
+
+void BookmarksWindow::Command1_Click() {
+    const std::string name = text("Text1");
+    const std::string address = text("Text2");
+    if (name.empty()) {
+        dialogs_.message("사이트 제목이 빠졌습니다", "ERROR");
+        return;
+    }
+    if (address.empty()) {
+        dialogs_.message("사이트 주소가 빠졌습니다", "ERROR");
+        return;
+    }
+    file_.append({name, address});
+    list_.add_item(display_text({name, address}));
+    dialogs_.message(name + " 을 북마크 하였습니다", "saved");
+    call(hooks_.close);
+}
+
+void BookmarksWindow::Command2_Click() { call(hooks_.close); }
+
+void BookmarksWindow::Command3_Click() {
+    const std::string address = text("Text2");
+    if (address.empty()) {
+        dialogs_.message("사이트 주소가 빠졌습니다", "ERROR");
+        return;
+    }
+    open_in_main(address);
+}
+
+void BookmarksWindow::Command4_Click() {
+    list_.remove_item(list_.selected());
+    dialogs_.message("삭제하였습니다", "성공");
+}
+
+void BookmarksWindow::Command5_Click() {
+    pump_.process_pending();
+    if (!dialogs_.ask_yes_no(" 전체 북마크를 삭제하시겠습니까?", "북마크삭제")) return;
+    list_.clear();
+    file_.remove();
+    dialogs_.message("전체 북마크를 삭제하였습니다", "성공");
+}
+
+void BookmarksWindow::List1_Click() {
+    const int index = list_.selected();
+    if (index < 0) return;
+    open_in_main(from_display_text(list_.item(index)).address);
+}
+
+void BookmarksWindow::Picture11_MouseMove() {
+    if (Control* picture = controls_.find("Picture11")) picture->set_visible(false);
+}
+
+void BookmarksWindow::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    std::vector<Bookmark> bookmarks;
+    for (int i = 0; i < list_.count(); ++i) bookmarks.push_back(from_display_text(list_.item(i)));
+    file_.rewrite(bookmarks);
+    call(hooks_.load_bookmark_titles);
+}
+
+}  // namespace presslane

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "bookmarks/bookmark_file.h"
+
+namespace presslane {
+
+class Browser;
+class ControlSet;
+class Dialogs;
+class EventPump;
+class ListBox;
+
+// The bookmarks window Form5. Its controls are reached by name (Text1 the site name, Text2 the
+// address, Label4 the count, Picture11); the list List1 is a list box. The file is rewritten from
+// the list whenever the window closes, by any route.
+class BookmarksWindow {
+public:
+    struct Hooks {
+        std::function<void()> focus_address;  // gives Text2 the focus
+        // Switches the main window to its browsing view (scrap-view flag "no", catalogue shown).
+        std::function<void()> show_browsing_view;
+        std::function<void()> load_bookmark_titles;
+        std::function<void()> close;  // asks the window to close: runs Form_Unload
+    };
+
+    BookmarksWindow(const ControlSet& controls, ListBox& list, Browser& main, Dialogs& dialogs,
+                    EventPump& pump, const std::filesystem::path& app_folder, Hooks hooks);
+
+    void Form_Activate();
+    void Command1_Click();  // add and close
+    void Command2_Click();  // close
+    void Command3_Click();  // open the typed address
+    void Command4_Click();  // delete the selected bookmark
+    void Command5_Click();  // delete every bookmark
+    void List1_Click();
+    void Picture11_MouseMove();
+    // Runs once, on the first close by any route.
+    void Form_Unload();
+
+private:
+    std::string text(const char* control) const;
+    void open_in_main(const std::string& address);
+    void call(const std::function<void()>& hook);
+
+    const ControlSet& controls_;
+    ListBox& list_;
+    Browser& main_;
+    Dialogs& dialogs_;
+    EventPump& pump_;
+    BookmarkFile file_;
+    Hooks hooks_;
+    bool unloaded_ = false;
+};
+
+}  // namespace presslane

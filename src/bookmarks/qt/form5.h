@@ -1,0 +1,59 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include <QDialog>
+
+#include "bookmarks/bookmarks_window.h"
+#include "bookmarks/qt/widget_list_box.h"
+#include "common/control_set.h"
+#include "common/qt/widget_control.h"
+
+namespace presslane {
+
+class Browser;
+class Dialogs;
+class EventPump;
+
+// The bookmarks window on Qt: builds the controls of Form5 and forwards their events to the
+// BookmarksWindow controller. Every route that closes it (buttons, close box, Escape) runs the
+// controller's Form_Unload once. Built anew for every opening.
+class Form5 : public QDialog {
+    Q_OBJECT
+public:
+    struct Hooks {
+        std::function<void()> show_browsing_view;
+        std::function<void()> load_bookmark_titles;
+    };
+
+    Form5(Browser& main, Dialogs& dialogs, EventPump& pump, const std::filesystem::path& app_folder,
+          Hooks hooks, QWidget* parent = nullptr);
+    ~Form5() override;
+
+    BookmarksWindow& controller() { return *controller_; }
+    const ControlSet& controls() const { return controls_; }
+
+    void done(int result) override;
+
+    // Opens the window modally and returns when it has closed.
+    static void open(Browser& main, Dialogs& dialogs, EventPump& pump,
+                     const std::filesystem::path& app_folder, Hooks hooks, QWidget* parent);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    template <typename W>
+    W* add(const char* name, W* widget);
+
+    std::deque<WidgetControl> ports_;
+    ControlSet controls_;
+    std::unique_ptr<WidgetListBox> list_;
+    std::unique_ptr<BookmarksWindow> controller_;
+    bool activated_ = false;
+};
+
+}  // namespace presslane

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "scrap/article_source.h"
+
+namespace presslane {
+
+class Browser;
+class Clock;
+class ControlSet;
+class Dialogs;
+class EventPump;
+class LoadWatch;
+class ProgressBar;
+
+// The article mail window Form4: hands the article's address, the recipient and the sender to the
+// product's mail form by loading the request in the window's own browser. Its controls are reached
+// by name: Frame1, Text1 (recipient), Text2 (sender's name), Text3 (sender's e-mail). The three
+// boxes are kept in "info.res" between uses.
+class MailWindow {
+public:
+    static constexpr const char* kInfoFile = "info.res";
+    static constexpr const char* kFrameCaption = " Send Mail ";
+    static constexpr const char* kSendingCaption = " 메일 발송 중... ";
+
+    struct Ports {
+        Browser& browser;  // the window's own browser
+        LoadWatch& watch;  // how that browser's request load ended
+        ProgressBar& progress;
+        Dialogs& dialogs;
+        EventPump& pump;
+        const Clock& clock;
+    };
+
+    // mail_form: the full address of the mail form, without a query.
+    MailWindow(const ControlSet& controls, Ports ports, ArticleSource source, std::string mail_form,
+               const std::filesystem::path& app_folder, std::function<void()> close);
+
+    void Form_Load();
+    // Sends, waits (letting window events run) until the mail form has answered or the wait has
+    // run out, and reports success only when the form answered with a success status.
+    void Command1_Click();
+    // Runs once, on the first close by any route.
+    void Form_Unload();
+
+    // Longest wait for the mail form's answer after the progress passes, in seconds.
+    static constexpr float kAnswerWaitSeconds = 15.0f;
+
+private:
+    std::string text(const char* control) const;
+    void set_caption(const char* control, const std::string& text);
+
+    const ControlSet& controls_;
+    Ports ports_;
+    ArticleSource source_;
+    std::string mail_form_;
+    std::filesystem::path info_path_;
+    std::function<void()> close_;
+    bool sending_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace presslane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <QDialog>
+
+#include "common/control_set.h"
+#include "common/qt/progress_bar_control.h"
+#include "common/qt/widget_control.h"
+#include "mail/mail_window.h"
+
+namespace presslane {
+
+class Clock;
+class Dialogs;
+class EventPump;
+class WebBrowser;
+class WebLoadWatch;
+
+// The article mail window on Qt: builds the controls of Form4, its own small browser, and
+// forwards their events to the MailWindow controller. Every route that closes it runs the
+// controller's Form_Unload once. Built anew for every opening.
+class Form4 : public QDialog {
+    Q_OBJECT
+public:
+    Form4(ArticleSource source, std::string mail_form, Dialogs& dialogs, EventPump& pump,
+          const Clock& clock, const std::filesystem::path& app_folder, QWidget* parent = nullptr);
+    ~Form4() override;
+
+    MailWindow& controller() { return *controller_; }
+    const ControlSet& controls() const { return controls_; }
+    WebBrowser& WebBrowser1() { return *browser_; }
+
+    void done(int result) override;
+
+    // Opens the window modally and returns when it has closed.
+    static void open(ArticleSource source, std::string mail_form, Dialogs& dialogs, EventPump& pump,
+                     const Clock& clock, const std::filesystem::path& app_folder, QWidget* parent);
+
+private:
+    template <typename W>
+    W* add(const char* name, W* widget);
+
+    std::deque<WidgetControl> ports_;
+    ControlSet controls_;
+    WebBrowser* browser_;
+    WebLoadWatch* watch_;
+    std::unique_ptr<ProgressBarControl> progress_;
+    std::unique_ptr<MailWindow> controller_;
+};
+
+}  // namespace presslane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+
+#include <QDialog>
+
+#include "common/control_set.h"
+#include "common/qt/widget_control.h"
+#include "scrap/scrap_dialog.h"
+
+class QLineEdit;
+
+namespace presslane {
+
+class Clock;
+class Dialogs;
+
+// The scrap dialog on Qt: builds the controls of Form2 and forwards their events to the
+// ScrapDialog controller. Built anew for every opening.
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    Form2(ArticleSource source, Dialogs& dialogs, const Clock& clock,
+          const std::filesystem::path& app_folder, QWidget* parent = nullptr);
+    ~Form2() override;
+
+    ScrapDialog& controller() { return *controller_; }
+    const ControlSet& controls() const { return controls_; }
+
+    // Opens the dialog modally and returns when it has closed.
+    static void open(ArticleSource source, Dialogs& dialogs, const Clock& clock,
+                     const std::filesystem::path& app_folder, QWidget* parent);
+
+private:
+    template <typename W>
+    W* add(const char* name, W* widget);
+
+    std::deque<WidgetControl> ports_;
+    ControlSet controls_;
+    std::unique_ptr<ScrapDialog> controller_;
+};
+
+}  // namespace presslane

@@ -1,0 +1,53 @@
+#include "scrap/scrap_dialog.h"
+
+#include "common/clock.h"
+#include "common/control_set.h"
+#include "common/dialogs.h"
+
+namespace presslane {
+
+ScrapDialog::ScrapDialog(const ControlSet& controls, ArticleSource source, Dialogs& dialogs,
+                         const Clock& clock, const std::filesystem::path& app_folder,
+                         std::function<void()> close)
+    : controls_(controls),
+      source_(std::move(source)),
+      dialogs_(dialogs),
+      clock_(clock),
+      file_(app_folder),
+      close_(std::move(close)) {}
+
+std::string ScrapDialog::text(const char* control) const {
+    const Control* c = controls_.find(control);
+    return c ? c->caption() : std::string();
+}
+
+void ScrapDialog::Form_Load() {
+    if (Control* address = controls_.find("Text2")) address->set_caption(source_.article_address());
+    if (Control* title = controls_.find("Text1")) title->set_caption("");
+}
+
+void ScrapDialog::Command1_Click() {
+    const std::string title = text("Text1");
+    if (title.empty()) {
+        dialogs_.message("제목을 넣어주십시요", "Input Title");
+        return;
+    }
+    if (text("Text2").empty()) {
+        dialogs_.message("사이트 주소가 빠졌습니다", "Input Url");
+        return;
+    }
+    // The box only has to be filled: what is kept is the page the browser really shows.
+    file_.append({clock_.date_text(), title, source_.active_address()});
+    dialogs_.message("스크랩북에 저장하였습니다", "saved");
+    if (close_) close_();
+}
+
+void ScrapDialog::Command2_Click() {
+    if (close_) close_();
+}
+
+void ScrapDialog::Text_KeyPress(int key_ascii) {
+    if (key_ascii == 13) Command1_Click();
+}
+
+}  // namespace presslane

@@ -1,0 +1,232 @@
+#!/usr/bin/env bash
+# End-to-end: the scrapbook, the bookmarks and article mail. On the installed program: saves a scrap
+# from a loaded page, lists it in the scrapbook pane, reopens and deletes scraps, adds a bookmark
+# and opens it from the address box, opens and closes the mail window. The product server is a
+# build setting, so mail is sent from the program linked for a loopback product server
+# (lane_desk_loopback, copied into the same application folder): once to a mail form that answers
+# 200 and once to one that answers 500. The loopback server logs every request, which shows what
+# each browser loaded. Arguments: build folder, article server, lane_desk_loopback, its product
+# server port, screenshot folder.
+set -uo pipefail
+build="$1"
+article_server="$2"
+loopback_program="$3"
+server_port="$4"
+shots="$5"
+mkdir -p "$shots"
+work=$(mktemp -d)
+app="$work/PressLane"
+log="$work/requests.log"
+failures=0
+passes=0
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+check() {  # check NAME COMMAND...: one expectation
+    local name="$1"
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+        echo "ok: $name"
+    else
+        failures=$((failures + 1))
+        echo "FAILED: $name"
+    fi
+}
+
+wait_for() {  # wait_for SECONDS COMMAND...: true once the command succeeds
+    local deadline=$((SECONDS + $1))
+    shift
+    while [ $SECONDS -lt "$deadline" ]; do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# xdotool's own name matching does not read Korean reliably: titles are compared here.
+window_titled() {  # window_titled PREFIX: the program's visible window whose title starts so
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
+            "$1"*) echo "$id"; return 0 ;;
+        esac
+    done
+    return 1
+}
+main_window() { window_titled "프레스레인 v4.47 ["; }
+shown() { [ -n "$(window_titled "$1")" ]; }
+not_shown() { ! shown "$1"; }
+titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
+requests() { grep -cxF -- "$1" "$log" 2>/dev/null; }
+requested_times() { [ "$(requests "$1")" -ge "$2" ]; }
+bytes_are() { [ -f "$1" ] && [ "$(od -An -c "$1" | tr -s ' ')" = "$(printf '%b' "$2" | od -An -c | tr -s ' ')" ]; }
+lines_in() { [ -f "$1" ] && [ "$(grep -c '' "$1")" -eq "$2" ]; }
+
+click() {  # click X Y: a left click at a point of the main window's client area
+    xdotool mousemove --window "$win" "$1" "$2" click 1
+}
+answer() {  # answer TITLE: presses Enter (OK, or Yes) in the message box of that title
+    wait_for 10 shown "$1" && xdotool windowactivate --sync "$(window_titled "$1")" 2>/dev/null
+    xdotool key Return
+    wait_for 10 not_shown "$1"
+}
+
+cmake --install "$build" --prefix "$app" >/dev/null || { echo "FAILED: install"; exit 1; }
+port_file="$work/port"
+"$article_server" 280 "$log" "$server_port" >"$port_file" &
+pids+=("$!")
+wait_for 5 test -s "$port_file"
+port=$(head -1 "$port_file")
+base="http://127.0.0.1:$port"
+printf '%s/article?id=1|1\r\n' "$base" >"$app/lane_desk_setting.res"
+printf '0|0|24000|14400\r\n' >"$app/lane_desk_x_y_setting.res"
+
+"$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
+app_pid=$!
+pids+=("$app_pid")
+check "the main window opens on the article" wait_for 40 titled '::: 스크랩할 기사$'
+win=$(main_window)
+sleep 6  # the splash closes after five seconds
+xdotool windowactivate --sync "$win" 2>/dev/null
+width=$(xwininfo -id "$win" | awk '/Width:/ {print $2}')
+height=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
+
+# Client-area points: the tool strip hangs in the bottom right corner, the address bar and the
+# toolbar sit at fixed places, and the scrapbook buttons follow the address box in Frame9.
+scrap_tool=("$((width - 112))" "$((height - 38))")
+mail_tool=("$((width - 39))" "$((height - 38))")
+my_scrap=(420 35)
+bookmark_button=(187 71)
+address_box=(64 71)
+delete_one=(355 68)
+second_row=(200 134)
+
+# A scrap of the page in the main browser: the title holds a bar, as titles copied from pages do.
+click "${scrap_tool[@]}"
+check "the scrap dialog opens" wait_for 10 shown "프레스레인 스크랩북"
+import -window root "$shots/articles-scrap-dialog.png"
+xdotool type --delay 20 "Today | Paper"
+xdotool key Return
+check "saving tells so" answer "saved"
+check "the dialog closes after saving" wait_for 10 not_shown "프레스레인 스크랩북"
+today=$(LC_ALL=C grep -aoP '^[^|]*' "$app/scrapbook.res" | head -1)
+check "the scrap holds the date, the title with the bar kept inside it and the page's address" \
+    bytes_are "$app/scrapbook.res" "$today|Today \\xa3\\xfc Paper|$base/article?id=1\\r\\n"
+
+# An older scrap from another day, then the scrapbook pane: the list shows both and the preview
+# opens the first.
+printf 'old day|Second|%s/bookmarked?s=2\r\n' "$base" >>"$app/scrapbook.res"
+before=$(requests "/article?id=1")
+click "${my_scrap[@]}"
+check "MY스크랩 reopens the first scrap in the preview browser" \
+    wait_for 15 requested_times "/article?id=1" "$((before + 1))"
+sleep 1
+import -window root "$shots/articles-scrapbook-pane.png"
+xdotool mousemove --window "$win" "${second_row[@]}" click --repeat 2 --delay 120 1
+check "a double-click opens that scrap in the preview browser" \
+    wait_for 15 requested_times "/bookmarked?s=2" 1
+check "the main browser stays on its page" titled '::: 스크랩할 기사$'
+
+# Deleting the selected (second) scrap rewrites the file from the rest of the list.
+click "${delete_one[@]}"
+check "deleting asks first" answer "기사삭제"
+check "the file keeps the other scrap only" wait_for 10 lines_in "$app/scrapbook.res" 1
+check "the remaining line is the first scrap" \
+    bytes_are "$app/scrapbook.res" "$today|Today \\xa3\\xfc Paper|$base/article?id=1\\r\\n"
+
+# A bookmark added in the bookmarks window: the address box gets the focus, the name goes first.
+click "${bookmark_button[@]}"
+check "the bookmarks window opens" wait_for 10 shown "프레스레인 북마크"
+xdotool type --delay 20 "$base/bookmarked?b=1"
+xdotool key shift+Tab
+xdotool type --delay 20 "Two Words"
+import -window root "$shots/articles-bookmarks-window.png"
+xdotool key Tab Tab space
+check "adding tells so" answer "saved"
+check "the window closes after adding" wait_for 10 not_shown "프레스레인 북마크"
+check "the bookmark file holds the name with its inner space and the address" \
+    bytes_are "$app/bookmark.res" "Two Words|$base/bookmarked?b=1\\r\\n"
+
+# The address box's list offers the name; picking it opens the bookmark in the main browser.
+click "${address_box[@]}"
+xdotool key alt+Down
+sleep 0.5
+import -window root "$shots/articles-address-box-list.png"
+xdotool key Return
+check "picking the name opens the bookmarked page" wait_for 15 titled '::: 북마크한 사이트$'
+check "the bookmark was loaded from the server" requested_times "/bookmarked?b=1" 1
+
+# Opening and closing the bookmarks window leaves the file as it was.
+click "${bookmark_button[@]}"
+wait_for 10 shown "프레스레인 북마크"
+sleep 0.5
+import -window root "$shots/articles-bookmarks-list.png"
+wmctrl -i -c "$(window_titled "프레스레인 북마크")"
+check "the close box closes the bookmarks window" wait_for 10 not_shown "프레스레인 북마크"
+check "closing rewrites the same bookmark" \
+    bytes_are "$app/bookmark.res" "Two Words|$base/bookmarked?b=1\\r\\n"
+
+# The mail window opens with its boxes and keeps them on closing.
+click "${mail_tool[@]}"
+check "the mail window opens" wait_for 10 shown "프레스레인 기사 -> 메일 발송"
+xdotool type --delay 20 "friend@mail.kr"
+import -window root "$shots/articles-mail-window.png"
+wmctrl -i -c "$(window_titled "프레스레인 기사 -> 메일 발송")"
+check "the close box closes the mail window" wait_for 10 not_shown "프레스레인 기사 -> 메일 발송"
+check "closing saves the three boxes" bytes_are "$app/info.res" 'friend@mail.kr||\r\n'
+
+wmctrl -i -c "$win"
+check "the program ends" wait_for 15 bash -c "! kill -0 $app_pid 2>/dev/null"
+
+# Mail from the program whose product server is the loopback server.
+cp "$loopback_program" "$app/lane_desk_loopback"
+"$app/lane_desk_loopback" >"$work/lane_desk_loopback.log" 2>&1 &
+app_pid=$!
+pids+=("$app_pid")
+check "the loopback-server program opens on the article" wait_for 40 titled '::: 스크랩할 기사$'
+win=$(main_window)
+sleep 6
+xdotool windowactivate --sync "$win" 2>/dev/null
+mail_is() { grep -qxF -- "mail $1" "$log"; }
+
+click "${mail_tool[@]}"
+check "the mail window shows the saved recipient" wait_for 10 shown "프레스레인 기사 -> 메일 발송"
+xdotool key Tab
+xdotool type --delay 20 "Hong & Co #1"
+xdotool key Tab
+xdotool type --delay 20 "me=100%@y.kr?"
+xdotool key Tab Tab space
+check "a mail form that answers 200 is reported as sent" wait_for 20 shown "발송성공"
+import -window root "$shots/articles-mail-sent.png"
+check "the recipient arrived whole" mail_is "email=friend@mail.kr"
+check "the sender's name with & and # arrived whole" mail_is "sender_name=Hong & Co #1"
+check "the sender's address with = % ? arrived whole" mail_is "sender_email=me=100%@y.kr?"
+check "the article address with its own query arrived as one parameter" \
+    mail_is "url=$base/article?id=1"
+answer "발송성공"
+check "the mail window closes after sending" wait_for 10 not_shown "프레스레인 기사 -> 메일 발송"
+check "the sent values are kept" bytes_are "$app/info.res" 'friend@mail.kr|Hong & Co #1|me=100%@y.kr?\r\n'
+
+touch "$log.fail"
+sent_before=$(grep -c '^mail email=' "$log")
+click "${mail_tool[@]}"
+wait_for 10 shown "프레스레인 기사 -> 메일 발송"
+xdotool key Tab Tab Tab Tab space
+check "a mail form that answers 500 is told as not sent" wait_for 25 shown "발송실패"
+check "the failed request reached the mail form" test "$(grep -c '^mail email=' "$log")" -gt "$sent_before"
+check "no success is shown for it" not_shown "발송성공"
+import -window root "$shots/articles-mail-failed.png"
+answer "발송실패"
+check "the mail window stays open with what was typed" shown "프레스레인 기사 -> 메일 발송"
+wmctrl -i -c "$(window_titled "프레스레인 기사 -> 메일 발송")"
+wait_for 10 not_shown "프레스레인 기사 -> 메일 발송"
+wmctrl -i -c "$win"
+check "the loopback-server program ends" wait_for 15 bash -c "! kill -0 $app_pid 2>/dev/null"
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,71 @@
+// Serves the article pages and the product server's mail form of the articles end-to-end test on
+// 127.0.0.1: prints its port, writes every request's path and query to the log file (and each
+// parameter of a mail request on a line of its own), and answers until its time runs out. The
+// mail form answers 500 while a file named like the log with ".fail" added exists. Arguments:
+// seconds, log file, and the port (any free one when it is missing).
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include <httplib.h>
+
+#include "support/server_socket.h"
+
+int main(int argc, char** argv) {
+    if (argc < 3) return 2;
+    const int seconds = std::atoi(argv[1]);
+    const std::string log_path = argv[2];
+    std::mutex mutex;
+    httplib::Server server;
+    const std::pair<const char*, const char*> pages[] = {{"/start", "시작 페이지"},
+                                                         {"/article", "스크랩할 기사"},
+                                                         {"/bookmarked", "북마크한 사이트"}};
+    for (const auto& [path, title] : pages) {
+        server.Get(
+            path, [title = std::string(title)](const httplib::Request&, httplib::Response& res) {
+                res.set_content("<html><head><meta charset=\"utf-8\"><title>" + title +
+                                    "</title></head><body style=\"font-family:sans-serif\"><h1>" +
+                                    title + "</h1></body></html>",
+                                "text/html; charset=utf-8");
+            });
+    }
+    server.Get("/soft/lane_desk/sendmail.php",
+               [&](const httplib::Request& req, httplib::Response& res) {
+                   {
+                       std::lock_guard lock(mutex);
+                       std::ofstream out(log_path, std::ios::app);
+                       for (const auto& [key, value] : req.params)
+                           out << "mail " << key << "=" << value << "\n";
+                   }
+                   res.status = std::ifstream(log_path + ".fail") ? 500 : 200;
+                   res.set_content("<html><body>mail form</body></html>", "text/html");
+               });
+    server.set_logger([&](const httplib::Request& req, const httplib::Response&) {
+        std::lock_guard lock(mutex);
+        std::string query;
+        for (const auto& [key, value] : req.params)
+            query += (query.empty() ? "?" : "&") + key + "=" + value;
+        std::ofstream(log_path, std::ios::app) << req.path << query << "\n";
+    });
+    int port = argc > 3 ? std::atoi(argv[3]) : 0;
+    presslane::reuse_address_only(server);
+    if (port > 0) {
+        if (!server.bind_to_port("127.0.0.1", port)) return 1;
+    } else {
+        port = server.bind_to_any_port("127.0.0.1");
+        if (port <= 0) return 1;
+    }
+    std::printf("%d\n", port);
+    std::fflush(stdout);
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(seconds));
+        server.stop();
+    });
+    stopper.detach();
+    server.listen_after_bind();
+    return 0;
+}
