@@ -37,7 +37,9 @@ bool is_collected_page(const std::string& address) {
     std::string lower = address;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.find("orvale") != std::string::npos;
+    // The all-newspapers pages on the product server are collected pages wherever it is hosted.
+    return lower.find("orvale") != std::string::npos ||
+           lower.find("/soft/lane_desk/radio_guide/all_newspaper") != std::string::npos;
 }
 
 BrowserHost::BrowserHost(Browsers browsers, const ControlSet& controls, ProgressBar& progress,

@@ -114,7 +114,8 @@ private:
 // rounded half to even followed by " /100 %", or "완료" from 100 % on.
 std::optional<std::string> progress_text(int progress, int progress_max);
 
-// True when the address contains "orvale" in any letter case (the collected newspaper pages).
+// True when the address contains "orvale" in any letter case, or is an all-newspapers page of the
+// product server (the collected newspaper pages).
 bool is_collected_page(const std::string& address);
 
 }  // namespace presslane

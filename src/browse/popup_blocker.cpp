@@ -1,0 +1,54 @@
+#include "browse/popup_blocker.h"
+
+#include <cstdlib>
+
+#include "common/dialogs.h"
+#include "common/event_pump.h"
+
+namespace presslane {
+
+bool settings_ask_blocking(const std::string* field2) {
+    if (field2 == nullptr) return true;
+    const std::string& s = *field2;
+    const std::size_t begin = s.find_first_not_of(" \t");
+    if (begin == std::string::npos) return true;
+    const char* start = s.c_str() + begin;
+    char* end = nullptr;
+    const double value = std::strtod(start, &end);
+    if (end == start || s.find_first_not_of(" \t", end - s.c_str()) != std::string::npos) {
+        return true;
+    }
+    return value == 1.0;
+}
+
+PopupBlocker::PopupBlocker(Browser& sink, const ControlSet& controls, Dialogs& dialogs,
+                           EventPump& pump)
+    : sink_(sink), controls_(controls), dialogs_(dialogs), pump_(pump) {}
+
+void PopupBlocker::set(bool block) {
+    flag_ = block ? "no" : "yes";
+    if (Control* button = controls_.find("Toolbar1_Button7")) {
+        button->set_caption(block ? "팝업금지" : "팝업허용");
+    }
+}
+
+void PopupBlocker::set_from_settings(const std::string* field2) {
+    set(blocking() || settings_ask_blocking(field2));
+}
+
+void PopupBlocker::Toolbar1_Button7_Click() {
+    if (blocking()) {
+        set(false);
+        dialogs_.message("현재부터 광고(팝업)창이 뜨는것을 허용합니다", "팝업창 허용");
+    } else {
+        set(true);
+        dialogs_.message("현재부터 광고(팝업)창이 뜨는것을 허용하지 않습니다", "팝업창 금지");
+    }
+}
+
+Browser* PopupBlocker::WebBrowser1_NewWindow2() {
+    pump_.process_pending();
+    return blocking() ? &sink_ : nullptr;
+}
+
+}  // namespace presslane

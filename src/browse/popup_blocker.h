@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include "common/control_set.h"
+
+namespace presslane {
+
+class Browser;
+class Dialogs;
+class EventPump;
+
+// Popup blocking: while the flag is "no" every window a page asks for loads into the hidden sink
+// browser, so nothing opens on screen and the page's request still succeeds. The flag starts
+// without a value (not blocked), is set at every start-page load and toggled by toolbar button 7;
+// it is never saved.
+class PopupBlocker {
+public:
+    PopupBlocker(Browser& sink, const ControlSet& controls, Dialogs& dialogs, EventPump& pump);
+
+    // Field 2 of the settings line (nullptr when missing). Blocking goes on for "1", for a missing
+    // or non-numeric field, and stays on once it is on.
+    void set_from_settings(const std::string* field2);
+    void Toolbar1_Button7_Click();
+    // The browser that receives a new window's page, or nullptr to let it open normally.
+    Browser* WebBrowser1_NewWindow2();
+
+    const std::string& flag() const { return flag_; }
+    bool blocking() const { return flag_ == "no"; }
+
+private:
+    void set(bool block);
+
+    Browser& sink_;
+    const ControlSet& controls_;
+    Dialogs& dialogs_;
+    EventPump& pump_;
+    std::string flag_;
+};
+
+// Field 2 read as a number: true when it is missing, not a number, or equal to 1.
+bool settings_ask_blocking(const std::string* field2);
+
+}  // namespace presslane

@@ -1,0 +1,266 @@
+#include "browse/qt/catalogue_view.h"
+
+#include <QColor>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+
+#include "browse/catalogue.h"
+#include "common/endpoints.h"
+#include "common/qt/click_label.h"
+
+namespace presslane {
+namespace {
+
+constexpr const char* kFontFamily = "Noto Sans CJK KR";
+constexpr int kLabelTop = 165, kLabelWidth = 1395, kLabelHeight = 270, kFirstLabel = 3405,
+              kLabelStep = 1440;
+constexpr int kLogoWidth = 1140, kLogoHeight = 285, kLogoStep = 360, kHeadingHeight = 195,
+              kHeadingStep = 240, kMenuPadding = 120;
+// The category row sits this far down the window in the normal view.
+constexpr int kRowOffset = 785;
+
+int px(int twips) { return WidgetControl::to_pixels(twips); }
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+QColor colour_of(const catalogue::Colour& c) { return QColor(c.r, c.g, c.b); }
+
+void paint_background(QWidget* w, const QColor& colour) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    w->setPalette(pal);
+}
+
+QFont font_of(int pixels, bool bold = true) {
+    QFont f(kFontFamily);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// The largest font up to `pixels` in which the text fits the width; long names are narrowed
+// before they are made smaller.
+QFont fitting_font(const QString& text, int pixels, int width) {
+    QFont f = font_of(pixels);
+    auto too_wide = [&] { return QFontMetrics(f).horizontalAdvance(text) > width; };
+    if (too_wide()) f.setStretch(QFont::SemiCondensed);
+    if (too_wide()) f.setStretch(QFont::Condensed);
+    while (pixels > 7 && too_wide()) f.setPixelSize(--pixels);
+    return f;
+}
+
+QWidget* widget_of(const ControlSet& controls, const char* name) {
+    auto* control = dynamic_cast<WidgetControl*>(controls.find(name));
+    return control ? control->widget() : nullptr;
+}
+
+// A command of the start-page pane: a raised button face with an icon and its text.
+QPixmap command_face(const QIcon& icon, const QString& text, int width, int height) {
+    QPixmap face(width, height);
+    face.fill(Qt::transparent);
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient shade(0, 0, 0, height);
+    shade.setColorAt(0, QColor(255, 255, 255));
+    shade.setColorAt(1, QColor(214, 220, 232));
+    p.setBrush(shade);
+    p.setPen(QColor(120, 130, 150));
+    p.drawRoundedRect(QRectF(0.5, 0.5, width - 1, height - 1), 4, 4);
+    const int icon_size = height - 6;
+    p.drawPixmap(5, 3, icon.pixmap(icon_size, icon_size));
+    p.setPen(QColor(30, 40, 70));
+    const QRect text_box(icon_size + 9, 0, width - icon_size - 12, height);
+    p.setFont(fitting_font(text, 12, text_box.width()));
+    p.drawText(text_box, Qt::AlignVCenter | Qt::AlignLeft, text);
+    return face;
+}
+
+}  // namespace
+
+QPixmap CatalogueView::logo_tile(const QString& name, const QColor& colour, int width, int height) {
+    QPixmap tile(width, height);
+    tile.fill(colour.lighter(135));
+    QPainter p(&tile);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(colour.lighter(190));
+    p.drawRect(0, 0, width - 1, height - 1);
+    p.setFont(fitting_font(name, height - 6, width - 4));
+    // A dark edge under the white letters keeps light tints readable.
+    p.setPen(colour.darker(180));
+    p.drawText(QRect(1, 1, width, height), Qt::AlignCenter, name);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, name);
+    return tile;
+}
+
+CatalogueView::CatalogueView(QWidget* client, ControlSet& controls, Ports ports, Hooks hooks)
+    : controls_(controls),
+      hooks_(hooks),
+      special_(
+          ports.main_browser, ports.dialogs, ports.pump,
+          {endpoints::translation_gateway(), endpoints::all_newspapers(), endpoints::home_page(),
+           endpoints::ranking(), endpoints::breaking_news(), endpoints::article_search()},
+          {hooks.install_menu, hooks.show_progress_window}),
+      catalogue_(controls, {ports.main_browser, ports.pump, ports.shell, special_},
+                 endpoints::home_page(), {hooks.install_menu}),
+      popups_(ports.popup_sink, controls, ports.dialogs, ports.pump) {
+    build_bars();
+    build_start_pane(client);
+    build_menus(client);
+    connect_pictures();
+}
+
+CatalogueView::~CatalogueView() = default;
+
+template <typename W>
+W* CatalogueView::add(const std::string& name, W* widget) {
+    widget->setObjectName(QString::fromStdString(name));
+    controls_.add(name, ports_.emplace_back(widget));
+    return widget;
+}
+
+void CatalogueView::build_bars() {
+    for (const catalogue::Bar& bar : catalogue::bars()) {
+        QWidget* frame = widget_of(controls_, bar.frame);
+        if (frame == nullptr) continue;
+        paint_background(frame, colour_of(bar.colour));
+        if (bar.caption) frame->setAccessibleName(QString::fromUtf8(bar.caption));
+        int column = 0;
+        for (const catalogue::Menu& menu : catalogue::menus()) {
+            if (std::string_view(menu.bar) != bar.frame) continue;
+            auto* label = add(menu.label, new QLabel(QString::fromUtf8(menu.caption), frame));
+            label->setAlignment(Qt::AlignCenter);
+            label->setFont(font_of(12));
+            paint_background(label, colour_of(bar.colour));
+            place(label, kFirstLabel + kLabelStep * column++, kLabelTop, kLabelWidth, kLabelHeight);
+            label->setMouseTracking(true);
+            // The bar behind closes every menu; a move on the label is the label's alone.
+            label->setAttribute(Qt::WA_NoMousePropagation);
+            label->installEventFilter(this);
+        }
+    }
+    if (QWidget* frame = widget_of(controls_, "Frame2")) {
+        auto* all = add("Label1000", new ClickLabel("신문사 모두보기", frame));
+        all->setAlignment(Qt::AlignCenter);
+        all->setFont(font_of(12));
+        all->setToolTip("클릭하시면 대한민국 신문사들을 모두 보실 수 있습니다");
+        paint_background(all, QColor(53, 73, 93));
+        place(all, 12070, kLabelTop, 1800, kLabelHeight);
+        connect(all, &ClickLabel::clicked, this, [this] { special_.Label1000_Click(); });
+    }
+}
+
+void CatalogueView::build_start_pane(QWidget* client) {
+    QWidget* frame = widget_of(controls_, "Frame1");
+    if (frame == nullptr) return;
+    struct Command {
+        const char* name;
+        const char* text;
+        const char* tooltip;
+        QStyle::StandardPixmap icon;
+        std::function<void()> click;
+    };
+    const Command commands[] = {
+        {"Image34", "My Start Page", "셋팅 된 시작 페이지 사이트를 읽습니다",
+         QStyle::SP_DirHomeIcon,
+         [this] {
+             if (hooks_.start_page_click) hooks_.start_page_click();
+         }},
+        {"Image32", "프레스레인 홈페이지", "프레스레인 홈페이지로 이동합니다",
+         QStyle::SP_ComputerIcon, [this] { special_.Image32_Click(); }},
+        {"Image30", "연합뉴스 연합속보", "연합뉴스 뉴스속보를 읽습니다",
+         QStyle::SP_FileDialogInfoView, [this] { special_.Image30_Click(); }},
+        {"Image31", "전세계 웹 랭킹/한국", "Alexa 제공 전세계 순위를 보여줍니다",
+         QStyle::SP_DriveNetIcon, [this] { special_.Image31_Click(); }},
+    };
+    int left = kFirstLabel;
+    for (const Command& c : commands) {
+        auto* picture = add(c.name, new ClickLabel({}, frame));
+        place(picture, left, 150, 1920, 315);
+        picture->setToolTip(QString::fromUtf8(c.tooltip));
+        picture->setPixmap(command_face(client->style()->standardIcon(c.icon),
+                                        QString::fromUtf8(c.text), picture->width(),
+                                        picture->height()));
+        connect(picture, &ClickLabel::clicked, this, c.click);
+        left += 2040;
+    }
+}
+
+void CatalogueView::build_menus(QWidget* client) {
+    for (const catalogue::Menu& menu : catalogue::menus()) {
+        const catalogue::Bar* bar = catalogue::bar(menu.bar);
+        const QColor colour = bar ? colour_of(bar->colour) : QColor(64, 64, 64);
+        auto* frame = add(catalogue::menu_control(menu), new QFrame(client));
+        paint_background(frame, colour);
+        frame->setFrameShape(QFrame::Box);
+        // A menu has no mouse handler: moving over it must not reach the window behind, which
+        // would close it.
+        frame->setAttribute(Qt::WA_NoMousePropagation);
+        const int logo_left = menu.family == 15 ? 135 : 120;
+        int y = kMenuPadding;
+        for (const catalogue::Item& item : menu.items) {
+            const QString name = QString::fromUtf8(item.name);
+            if (item.heading()) {
+                auto* heading = new QLabel(name, frame);
+                heading->setFont(font_of(11));
+                heading->setAlignment(Qt::AlignCenter);
+                place(heading, 0, y, menu.family == 15 ? 1400 : 1395, kHeadingHeight);
+                y += kHeadingStep;
+                continue;
+            }
+            auto* logo = add(catalogue::logo_control(item.array, menu.logo_member),
+                             new ClickLabel({}, frame));
+            place(logo, logo_left, y, kLogoWidth, kLogoHeight);
+            logo->setPixmap(logo_tile(name, colour, logo->width(), logo->height()));
+            if (item.tooltip) logo->setToolTip(QString::fromUtf8(item.tooltip));
+            connect(logo, &ClickLabel::clicked, this,
+                    [this, array = item.array, member = menu.logo_member] {
+                        catalogue_.Image_Click(array, member);
+                    });
+            y += kLogoStep;
+        }
+        const int column = (menu.family - 11);
+        place(frame, kFirstLabel + kLabelStep * column, kLabelTop + kLabelHeight + kRowOffset,
+              menu.family == 15 ? 1400 : 1395, y - kLogoStep + kLogoHeight + kMenuPadding);
+        frame->hide();
+        frame->raise();
+    }
+    // The two empty menus exist but are never shown.
+    for (const char* name : catalogue::kEmptyMenus) {
+        add(name, new QFrame(client))->hide();
+    }
+}
+
+void CatalogueView::connect_pictures() {
+    auto on_click = [this](const char* name, std::function<void()> handler) {
+        if (auto* picture = qobject_cast<ClickLabel*>(widget_of(controls_, name))) {
+            connect(picture, &ClickLabel::clicked, this, std::move(handler));
+        }
+    };
+    for (const char* banner : {"Picture8", "Picture7", "Picture20"}) {
+        on_click(banner, [this, banner] { catalogue_.banner_click(banner); });
+    }
+    on_click("Picture1", [this] { catalogue_.open_home_page(); });
+    on_click("Picture16", [this] { special_.Picture16_Click(); });
+}
+
+bool CatalogueView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        catalogue_.Label_MouseMove(watched->objectName().toStdString(),
+                                   WidgetControl::to_twips(at.x()),
+                                   WidgetControl::to_twips(at.y()));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace presslane
