@@ -7,8 +7,11 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
     libmpv-dev
+    libx11-dev
     # tests
     libgtest-dev libgmock-dev libcpp-httplib-dev
+    # the peer of the download benchmark, and the update test's server probe
+    curl
     # a real desktop for the windows: display, window manager with a tray, input, screenshots
     xvfb icewm xdotool wmctrl x11-utils imagemagick
     # Korean text

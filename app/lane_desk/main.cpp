@@ -17,6 +17,7 @@
 #include "shell/qt/form1.h"
 #include "shell/qt/qt_screen.h"
 #include "shell/qt/start_form.h"
+#include "update_client/qt/update_check.h"
 
 namespace {
 
@@ -60,13 +61,21 @@ int main(int argc, char** argv) {
         endpoints::visit_counter()};
 
     Form1* main_window = nullptr;
+    UpdateCheck* update_check = nullptr;
     auto* splash = new StartForm(
         pump, clock,
         {[&] {
-             main_window = new Form1({dialogs, pump, clock, shell, screen}, folder, addresses, {});
+             MainWindow::Hooks hooks;
+             hooks.version_check = [&] {
+                 if (update_check) update_check->main_window_activated();
+             };
+             main_window =
+                 new Form1({dialogs, pump, clock, shell, screen}, folder, addresses, hooks);
+             update_check = new UpdateCheck(main_window, {dialogs, pump, clock, shell}, folder);
              catch_close_signals();
              dialogs.set_parent(main_window);
              main_window->controller().Form_Load();
+             update_check->load_finished();
          },
          [&] {
              if (main_window && !main_window->isVisible()) main_window->show();

@@ -19,6 +19,29 @@ std::string home_page();
 std::string default_start_page();
 // The visit-counter page loaded into the hidden browser at every start-page load.
 std::string visit_counter();
+// The published version text, the updater and the new main program on the product server.
+std::string version_file();
+std::string updater_program();
+std::string main_program();
+// The mail form on the product server that mails an article's address.
+std::string mail_form();
+// Japanese-to-Korean page translation gateway (base; "/j2k.php/korean/" + host follows).
+std::string translation_gateway();
+// The all-newspapers page compiled on the product server.
+std::string all_newspapers();
+// The world ranking of web sites, top sites in Korean.
+std::string ranking();
+// The news agency's breaking-news page.
+std::string breaking_news();
+// The national news-article search service.
+std::string article_search();
+
+// The verified channel list, the radio guide and the two channel boards on the product server.
+std::string verified_radio_list();
+std::string radio_guide();
+std::string radio_board(const std::string& id);
+// A portal's integrated search for broadcasters.
+std::string broadcaster_search();
 
 // The host part of an address: between "://" (or the start) and the next "/", ":" or "?".
 std::string host_of(const std::string& address);

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "browse/menu_anchor.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/event_pump.h"
@@ -105,7 +106,7 @@ void MainWindow::save_width() {
 }
 
 void MainWindow::install_menu() {
-    // The catalogue's hover menus are hidden and re-anchored here too, once they exist.
+    install_menus(controls_, state_.view_mode != "크게");
     if (Control* clock = controls_.find("Label7")) {
         clock->set_left(clock_left(read("Form1", &Control::width), clock->width()));
     }

@@ -14,8 +14,13 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "browse/qt/catalogue_view.h"
 #include "browse/qt/web_browser.h"
+#include "common/endpoints.h"
 #include "common/qt/click_label.h"
+#include "mail/qt/article_tools.h"
+#include "media/qt/media_pane_widget.h"
+#include "shell/qt/form9.h"
 
 namespace presslane {
 namespace {
@@ -85,6 +90,41 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
     build_bottom_bar();
     build_tool_strip();
     build_media_pane();
+    media_ = new MediaPaneWidget(
+        static_cast<QFrame*>(static_cast<WidgetControl*>(controls_.find("Frame8"))->widget()),
+        controls_,
+        MediaPaneWidget::Context{ports.dialogs,
+                                 ports.pump,
+                                 ports.clock,
+                                 *web1_,
+                                 app_folder,
+                                 [this] { return controller_->layout_state().view_mode; },
+                                 {}});
+    hooks.load_verified_radio = [this] { media_->controller().load_verified_radio(); };
+    hooks.load_my_radio = [this] { media_->controller().load_my_radio(); };
+    hooks.radio_on = [this] { media_->controller().radio_on(); };
+    catalogue_ = std::make_unique<CatalogueView>(
+        client_, controls_,
+        CatalogueView::Ports{*web1_, *web3_, ports.dialogs, ports.pump, ports.shell},
+        CatalogueView::Hooks{[this] { controller_->install_menu(); },
+                             [this] { controller_->host().start_page_click(); },
+                             [this, ports] { Form9::show_modal(ports.pump, ports.clock, this); }});
+    hooks.browse.set_popup_state = [this](const std::string* field2) {
+        catalogue_->popups().set_from_settings(field2);
+    };
+    hooks.browse.toggle_popup = [this] { catalogue_->popups().Toolbar1_Button7_Click(); };
+    web1_->on_new_window = [this] { return catalogue_->popups().WebBrowser1_NewWindow2(); };
+
+    articles_ = std::make_unique<ArticleTools>(
+        ArticleTools::Window{this, *web1_, *web2_,
+                             [this]() -> Browser& { return controller_->host().active_browser(); },
+                             [this] {
+                                 controller_->host().Toolbar1_ButtonClick(2);
+                                 web1_->show();
+                             }},
+        ports.dialogs, ports.pump, ports.clock, app_folder,
+        ArticleTools::Endpoints{endpoints::home_page(), endpoints::mail_form()});
+    articles_->install(hooks.browse, hooks.load_bookmark_titles);
 
     hooks.show_window = [this] { show_with_frame(); };
     hooks.close_window = [this] { close(); };
@@ -125,7 +165,7 @@ void Form1::build_browsers() {
     place(web1_, 0, 1300, 18660, 10575);
 
     auto* list = add("ListView1", new QTreeWidget(client_));
-    list->setHeaderLabels({"제목", "주소", "날짜"});
+    list->setHeaderLabels({"스크랩시간", "기사제목", "원본 URL"});
     list->setRootIsDecorated(false);
     list->hide();
 
@@ -164,6 +204,9 @@ void Form1::build_toolbar() {
         button->setIcon(style()->standardIcon(icons[i]));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
+        // The pointer on a button is on the toolbar: it closes the catalogue menus too.
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
         place(button, 60 + i * 1140, 30, 1110, 735);
         connect(button, &QToolButton::clicked, this,
                 [this, i] { controller_->host().Toolbar1_ButtonClick(i + 1); });

@@ -17,6 +17,9 @@ class QProgressBar;
 
 namespace presslane {
 
+class CatalogueView;
+class ArticleTools;
+class MediaPaneWidget;
 class ClickLabel;
 class WebBrowser;
 
@@ -35,6 +38,8 @@ public:
     WebBrowser& WebBrowser2() { return *web2_; }
     WebBrowser& WebBrowser3() { return *web3_; }
     const ControlSet& controls() const { return controls_; }
+    // The catalogue, popup blocking and special pages (the home-page menu command uses it).
+    CatalogueView& catalogue() { return *catalogue_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -71,6 +76,11 @@ private:
     QComboBox* combo1_;
     QTimer timer2_;
     std::unique_ptr<MainWindow> controller_;
+    // The scrapbook pane, the bookmark names and the scrap, bookmarks and mail windows.
+    std::unique_ptr<ArticleTools> articles_;
+    // Declared after the controls and the controller: it is destroyed before either.
+    std::unique_ptr<CatalogueView> catalogue_;
+    MediaPaneWidget* media_ = nullptr;  // owned by Frame8
 };
 
 }  // namespace presslane
