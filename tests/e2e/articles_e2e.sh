@@ -17,36 +17,14 @@ mkdir -p "$shots"
 work=$(mktemp -d)
 app="$work/PressLane"
 log="$work/requests.log"
-failures=0
-passes=0
-pids=()
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-check() {  # check NAME COMMAND...: one expectation
-    local name="$1"
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok: $name"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $name"
-    fi
-}
 
-wait_for() {  # wait_for SECONDS COMMAND...: true once the command succeeds
-    local deadline=$((SECONDS + $1))
-    shift
-    while [ $SECONDS -lt "$deadline" ]; do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 # xdotool's own name matching does not read Korean reliably: titles are compared here.
 window_titled() {  # window_titled PREFIX: the program's visible window whose title starts so
@@ -64,7 +42,6 @@ not_shown() { ! shown "$1"; }
 titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
 requests() { grep -cxF -- "$1" "$log" 2>/dev/null; }
 requested_times() { [ "$(requests "$1")" -ge "$2" ]; }
-bytes_are() { [ -f "$1" ] && [ "$(od -An -c "$1" | tr -s ' ')" = "$(printf '%b' "$2" | od -An -c | tr -s ' ')" ]; }
 lines_in() { [ -f "$1" ] && [ "$(grep -c '' "$1")" -eq "$2" ]; }
 
 click() {  # click X Y: a left click at a point of the main window's client area

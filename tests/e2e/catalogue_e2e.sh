@@ -9,36 +9,14 @@ shots="$3"
 mkdir -p "$shots"
 work=$(mktemp -d)
 app="$work/PressLane"
-failures=0
-passes=0
-pids=()
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-check() {  # check NAME COMMAND...
-    local name="$1"
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok: $name"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $name (last pixel: ${last_pixel:-none})"
-    fi
-}
 
-wait_for() {  # wait_for SECONDS COMMAND...
-    local deadline=$((SECONDS + $1))
-    shift
-    while [ $SECONDS -lt "$deadline" ]; do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 main_window() {
     local id

@@ -8,36 +8,14 @@ shots="$3"
 mkdir -p "$shots"
 work=$(mktemp -d)
 app="$work/PressLane"
-failures=0
-passes=0
-pids=()
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-check() {  # check NAME COMMAND...: one expectation
-    local name="$1"
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok: $name"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $name"
-    fi
-}
 
-wait_for() {  # wait_for SECONDS COMMAND...: true once the command succeeds
-    local deadline=$((SECONDS + $1))
-    shift
-    while [ $SECONDS -lt "$deadline" ]; do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 # xdotool's own name matching does not read Korean reliably: titles are compared here.
 main_window() {
@@ -51,10 +29,8 @@ main_window() {
 }
 has_main_window() { [ -n "$(main_window)" ]; }
 titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
-gone() { ! kill -0 "$1" 2>/dev/null; }
 no_engine_left() { ! pgrep -f "$app/" >/dev/null; }
 geometry_line_ok() { [ -f "$app/lane_desk_x_y_setting.res" ] && LC_ALL=C grep -qaP '^-?[0-9]+\|-?[0-9]+\|[0-9]+\|[0-9]+\r$' "$app/lane_desk_x_y_setting.res"; }
-bytes_are() { [ -f "$1" ] && [ "$(od -An -c "$1" | tr -s ' ')" = "$(printf '%b' "$2" | od -An -c | tr -s ' ')" ]; }
 
 splash_visible() {
     local id

@@ -12,9 +12,7 @@ mkdir -p "$shots"
 work=$(mktemp -d)
 app="$work/PressLane"
 log="$work/server.log"
-failures=0
-passes=0
-pids=()
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
     cp "$log" "$shots/server.log" 2>/dev/null
@@ -23,27 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-check() {  # check NAME COMMAND...: one expectation
-    local name="$1"
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok: $name"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $name"
-    fi
-}
 
-wait_for() {  # wait_for SECONDS COMMAND...: true once the command succeeds
-    local deadline=$((SECONDS + $1))
-    shift
-    while [ $SECONDS -lt "$deadline" ]; do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 # Titles are compared here: xdotool's own name matching does not read Korean reliably.
 window_of() {  # window_of PID PATTERN
@@ -57,7 +35,6 @@ window_of() {  # window_of PID PATTERN
 }
 has_window() { [ -n "$(window_of "$1" "$2")" ]; }
 no_window() { ! has_window "$@"; }
-gone() { ! kill -0 "$1" 2>/dev/null; }
 shot() { import -window root "$shots/$1.png" 2>/dev/null; }
 cp949() { printf '%b' "$1" | iconv -f UTF-8 -t CP949; }
 requested() { grep -qxF -- "$1" "$log"; }

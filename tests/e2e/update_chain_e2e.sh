@@ -13,36 +13,14 @@ mkdir -p "$shots"
 work=$(mktemp -d)
 app="$work/PressLane"
 served="$work/served"
-failures=0
-passes=0
-pids=()
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-check() {  # check NAME COMMAND...: one expectation
-    local name="$1"
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok: $name"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $name"
-    fi
-}
 
-wait_for() {  # wait_for SECONDS COMMAND...: true once the command succeeds
-    local deadline=$((SECONDS + $1))
-    shift
-    while [ $SECONDS -lt "$deadline" ]; do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 # The first window of a process whose title matches the pattern (xdotool's own matching does not
 # read Korean reliably, so titles are compared here).
@@ -64,7 +42,6 @@ answer() {  # answer PID TITLE KEY: presses KEY in the process's message box
     xdotool windowactivate --sync "$id" 2>/dev/null
     xdotool key "$3"
 }
-gone() { ! kill -0 "$1" 2>/dev/null; }
 pid_of() { pgrep -xf "$app/$1" | head -1; }
 running() { [ -n "$(pid_of "$1")" ]; }
 same_bytes() { cmp -s "$1" "$2"; }

@@ -23,20 +23,10 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/temp_dir.h"
 #include "mail/qt/form4.h"
+#include "support/pump_until.h"
 
 namespace presslane {
 namespace {
-
-bool pump_until(const std::function<bool()>& done, int ms = 15000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 std::string bytes_of(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);

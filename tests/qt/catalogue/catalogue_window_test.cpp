@@ -24,20 +24,10 @@
 #include "shell/qt/form1.h"
 #include "shell/qt/qt_screen.h"
 #include "support/loopback_server.h"
+#include "support/pump_until.h"
 
 namespace presslane {
 namespace {
-
-bool pump_until(const std::function<bool()>& done, int ms = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 std::string page(const std::string& title, const std::string& body = "") {
     return "<!doctype html><html><head><meta charset='utf-8'><title>" + title +

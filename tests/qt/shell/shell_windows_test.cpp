@@ -22,6 +22,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/temp_dir.h"
 #include "support/loopback_server.h"
+#include "support/pump_until.h"
 #include "shell/qt/form1.h"
 #include "shell/qt/form9.h"
 #include "shell/qt/qt_screen.h"
@@ -29,17 +30,6 @@
 
 namespace presslane {
 namespace {
-
-bool pump_until(const std::function<bool()>& done, int ms = 15000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 std::string bytes_of(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);

@@ -1,0 +1,31 @@
+# Sourced by the end-to-end scripts: the counting of expectations and the waits they share.
+failures=0
+passes=0
+pids=()
+
+check() {  # check NAME COMMAND...: one expectation
+    local name="$1"
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+        echo "ok: $name"
+    else
+        failures=$((failures + 1))
+        echo "FAILED: $name"
+    fi
+}
+
+wait_for() {  # wait_for SECONDS COMMAND...: true once the command succeeds
+    local deadline=$((SECONDS + $1))
+    shift
+    while [ $SECONDS -lt "$deadline" ]; do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# bytes_are FILE PRINTF_TEXT: the file holds exactly these bytes.
+bytes_are() { [ -f "$1" ] && [ "$(od -An -c "$1" | tr -s ' ')" = "$(printf '%b' "$2" | od -An -c | tr -s ' ')" ]; }
