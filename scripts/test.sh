@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRESSLANE_TESTS=ON
 cmake --build build -j "$jobs"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPRESSLANE_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPRESSLANE_SANITIZE=ON -DPRESSLANE_TESTS=ON
 cmake --build build-asan -j "$jobs" --target unit_tests
 
 source scripts/desktop.sh

@@ -24,8 +24,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-
-
 # xdotool's own name matching does not read Korean reliably: titles are compared here.
 window_titled() {  # window_titled PREFIX: the program's visible window whose title starts so
     local id

@@ -16,18 +16,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-
-
-main_window() {
-    local id
-    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
-        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
-            "프레스레인 v4.47 ["*) echo "$id"; return 0 ;;
-        esac
-    done
-    return 1
-}
-has_main_window() { [ -n "$(main_window)" ]; }
 caption() { local id; id=$(main_window) && xdotool getwindowname "$id" 2>/dev/null; }
 titled() { caption | grep -qP -- "$1"; }
 

@@ -29,3 +29,16 @@ gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # bytes_are FILE PRINTF_TEXT: the file holds exactly these bytes.
 bytes_are() { [ -f "$1" ] && [ "$(od -An -c "$1" | tr -s ' ')" = "$(printf '%b' "$2" | od -An -c | tr -s ' ')" ]; }
+
+# The main window of the program started as $app_pid, found by its caption; xdotool's own name
+# matching does not read Korean reliably, so the titles are compared here.
+main_window() {
+    local id
+    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
+        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
+            "프레스레인 v4.47 ["*) echo "$id"; return 0 ;;
+        esac
+    done
+    return 1
+}
+has_main_window() { [ -n "$(main_window)" ]; }

@@ -15,19 +15,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-
-
-# xdotool's own name matching does not read Korean reliably: titles are compared here.
-main_window() {
-    local id
-    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
-        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
-            "프레스레인 v4.47 ["*) echo "$id"; return 0 ;;
-        esac
-    done
-    return 1
-}
-has_main_window() { [ -n "$(main_window)" ]; }
 titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
 no_engine_left() { ! pgrep -f "$app/" >/dev/null; }
 geometry_line_ok() { [ -f "$app/lane_desk_x_y_setting.res" ] && LC_ALL=C grep -qaP '^-?[0-9]+\|-?[0-9]+\|[0-9]+\|[0-9]+\r$' "$app/lane_desk_x_y_setting.res"; }

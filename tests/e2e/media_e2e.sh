@@ -21,8 +21,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-
-
 # Titles are compared here: xdotool's own name matching does not read Korean reliably.
 window_of() {  # window_of PID PATTERN
     local id

@@ -20,8 +20,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-
-
 # The first window of a process whose title matches the pattern (xdotool's own matching does not
 # read Korean reliably, so titles are compared here).
 window_of() {
