@@ -1,24 +1,15 @@
 #include "browse/popup_blocker.h"
 
-#include <cstdlib>
-
 #include "common/dialogs.h"
+#include "common/number.h"
 #include "common/event_pump.h"
 
 namespace presslane {
 
 bool settings_ask_blocking(const std::string* field2) {
     if (field2 == nullptr) return true;
-    const std::string& s = *field2;
-    const std::size_t begin = s.find_first_not_of(" \t");
-    if (begin == std::string::npos) return true;
-    const char* start = s.c_str() + begin;
-    char* end = nullptr;
-    const double value = std::strtod(start, &end);
-    if (end == start || s.find_first_not_of(" \t", end - s.c_str()) != std::string::npos) {
-        return true;
-    }
-    return value == 1.0;
+    const auto value = read_number(*field2);
+    return !value || *value == 1.0;
 }
 
 PopupBlocker::PopupBlocker(Browser& sink, const ControlSet& controls, Dialogs& dialogs,

@@ -7,7 +7,7 @@
 #include "common/event_pump.h"
 #include "common/wait.h"
 #include "media/channel_book.h"
-#include "media/item_list.h"
+#include "common/item_list.h"
 #include "media/media_player.h"
 
 namespace presslane {

@@ -8,7 +8,7 @@
 #include "common/event_pump.h"
 #include "common/record_file.h"
 #include "media/channel_book.h"
-#include "media/item_list.h"
+#include "common/item_list.h"
 #include "media/media_player.h"
 #include "media/verified_list.h"
 

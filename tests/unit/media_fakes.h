@@ -4,17 +4,10 @@
 #include <vector>
 
 #include "filedown/inet.h"
-#include "media/item_list.h"
+#include "fakes/fake_item_list.h"
 #include "media/media_player.h"
 
 namespace presslane {
-
-struct FakeItemList : ItemList {
-    void clear() override { entries.clear(); }
-    void add_item(const std::string& text) override { entries.push_back(text); }
-    std::vector<std::string> items() const override { return entries; }
-    std::vector<std::string> entries;
-};
 
 // Records every address it was given and every switch it was told.
 struct FakeMediaPlayer : MediaPlayer {

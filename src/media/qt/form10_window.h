@@ -9,7 +9,7 @@
 #include "common/control_set.h"
 #include "common/qt/widget_control.h"
 #include "media/form10.h"
-#include "media/qt/combo_items.h"
+#include "common/qt/combo_items.h"
 
 class QComboBox;
 

@@ -11,7 +11,7 @@
 #include "common/qt/widget_control.h"
 #include "filedown/qt/qt_inet.h"
 #include "media/media_pane.h"
-#include "media/qt/combo_items.h"
+#include "common/qt/combo_items.h"
 
 class QComboBox;
 class QFrame;

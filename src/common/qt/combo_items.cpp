@@ -1,4 +1,4 @@
-#include "media/qt/combo_items.h"
+#include "common/qt/combo_items.h"
 
 #include <QComboBox>
 

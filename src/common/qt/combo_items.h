@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "media/item_list.h"
+#include "common/item_list.h"
 
 class QComboBox;
 
