@@ -15,6 +15,7 @@
 #include "common/qt/qt_event_pump.h"
 #include "common/qt/qt_shell.h"
 #include "shell/qt/form1.h"
+#include "shell/qt/program_icon.h"
 #include "shell/qt/qt_screen.h"
 #include "shell/qt/start_form.h"
 #include "update_client/qt/update_check.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     // window happened to close (the splash closes before the main window may be shown).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("lane_desk");
+    QApplication::setWindowIcon(program_icon());
 
     QtEventPump pump;
     QtClock clock;

@@ -84,6 +84,35 @@ void MainWindow::mPopExit_Click() {
     call(hooks_.close_window);
 }
 
+void MainWindow::menu_command(std::string_view item) {
+    // The article and bookmark commands run the very handlers of their buttons; "기사 메일발송"
+    // prints and "기사 인쇄하기" mails, as the buttons beside them do.
+    if (item == "menu02_5" || item == "menu02_1" || item == "menu02_6" || item == "menu02_2" ||
+        item == "menu02_7") {
+        call(hooks_.open_settings);
+    } else if (item == "menu02_3") {
+        call(hooks_.open_about);
+    } else if (item == "menu02_4" || item == "menu04") {
+        call(hooks_.open_home_page);
+    } else if (item == "mPopExit") {
+        mPopExit_Click();
+    } else if (item == "menu02_8") {
+        call(hooks_.open_media_settings);
+    } else if (item == "menu03_1") {
+        host_.Picture5_Click();
+    } else if (item == "menu03_3") {
+        host_.Picture10_Click();
+    } else if (item == "menu03_2") {
+        host_.Picture9_Click();
+    } else if (item == "menu06_1") {
+        toggle_view();
+    } else if (item == "menu06_2") {
+        toggle_menu_position();
+    } else if (item == "menu03_4") {
+        host_.Image39_Click();
+    }
+}
+
 void MainWindow::call_width() {
     ports_.pump.process_pending();
     const std::string line = RecordFile(folder_ / geometry::kFileName).first_line();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "browse/browser_host.h"
 #include "shell/layout.h"
@@ -42,6 +43,12 @@ public:
         std::function<void()> maximise_window;
         // Closes the program's other top-level windows (at most eleven).
         std::function<void()> close_program_windows;
+        // Targets of the menu bar: the settings dialog, the about window, the media settings
+        // window (each modal) and the product's home page in the default web browser.
+        std::function<void()> open_settings;
+        std::function<void()> open_about;
+        std::function<void()> open_media_settings;
+        std::function<void()> open_home_page;
         BrowserHost::Hooks browse;  // install_menu, maximise and media-pane hooks are set here
     };
 
@@ -57,6 +64,8 @@ public:
     void Form_Resize();
     void Timer2_Timer();
     void mPopExit_Click();
+    // A command of the menu bar, by its item name ("menu02_5"); an unknown name does nothing.
+    void menu_command(std::string_view item);
 
     void call_width();
     void save_width();

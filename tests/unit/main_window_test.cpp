@@ -2,10 +2,12 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include <gtest/gtest.h>
 
 #include "common/record_file.h"
+#include "shell/main_menu.h"
 #include "fakes/fake_main_window.h"
 #include "fakes/fake_platform.h"
 #include "fakes/temp_dir.h"
@@ -138,6 +140,61 @@ TEST_F(MainWindowTest, TogglesRelayoutButLeaveTheMediaPaneWhereItIs) {
     window().toggle_menu_position();
     EXPECT_EQ(window().layout_state().view_mode, "보통");
     EXPECT_EQ(window().layout_state().menu_position, "down");
+}
+
+// Every command of the menu bar reaches its target; the article commands are crossed as their
+// buttons are: "기사 메일발송" prints and "기사 인쇄하기" opens the mail window.
+TEST_F(MainWindowTest, EveryMenuCommandReachesItsTarget) {
+    auto step = [this](const char* name) { return [this, name] { log.push_back(name); }; };
+    hooks.open_settings = step("settings");
+    hooks.open_about = step("about");
+    hooks.open_media_settings = step("media settings");
+    hooks.open_home_page = step("home page");
+    hooks.browse.open_scrap = step("scrap");
+    hooks.browse.open_mail = step("mail");
+    hooks.browse.open_bookmarks = step("bookmarks");
+    hooks.maximise_window = step("maximise");
+    const std::map<std::string, std::vector<std::string>> targets = {
+        {"menu02_5", {"settings"}},  {"menu02_1", {"settings"}},
+        {"menu02_6", {"settings"}},  {"menu02_2", {"settings"}},
+        {"menu02_7", {"settings"}},  {"menu02_3", {"about"}},
+        {"menu02_4", {"home page"}}, {"menu04", {"home page"}},
+        {"mPopExit", {"asked"}},     {"menu02_8", {"media settings"}},
+        {"menu03_1", {"scrap"}},     {"menu03_3", {"maximise", "preview", "print"}},
+        {"menu03_2", {"mail"}},      {"menu06_1", {"크게"}},
+        {"menu06_2", {"up"}},        {"menu03_4", {"bookmarks"}},
+    };
+    dialogs.answers = {false};
+    std::size_t commands = 0;
+    for (const Menu& menu : main_menu()) {
+        std::vector<const MenuItem*> items;
+        for (const MenuItem& item : menu.items) items.push_back(&item);
+        const MenuItem top{menu.name, menu.caption};
+        if (items.empty()) items.push_back(&top);
+        for (const MenuItem* item : items) {
+            if (item->separator()) continue;
+            ++commands;
+            SCOPED_TRACE(item->name);
+            log.clear();
+            w.wb1.calls.clear();
+            dialogs.boxes.clear();
+            const LayoutState before = window().layout_state();
+            window().menu_command(item->name);
+            std::vector<std::string> effects = log;
+            effects.insert(effects.end(), w.wb1.calls.begin(), w.wb1.calls.end());
+            if (!dialogs.boxes.empty()) effects.push_back("asked");
+            if (window().layout_state().view_mode != before.view_mode) {
+                effects.push_back(window().layout_state().view_mode);
+            }
+            if (window().layout_state().menu_position != before.menu_position) {
+                effects.push_back(window().layout_state().menu_position);
+            }
+            ASSERT_TRUE(targets.count(item->name));
+            EXPECT_EQ(effects, targets.at(item->name));
+        }
+    }
+    EXPECT_EQ(commands, targets.size());
+    EXPECT_FALSE(window().closing());
 }
 
 TEST_F(MainWindowTest, ClockShowsTheTimeAndInstallMenuReplacesIt) {

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
 #include <QStyle>
@@ -20,7 +21,12 @@
 #include "common/qt/click_label.h"
 #include "mail/qt/article_tools.h"
 #include "media/qt/media_pane_widget.h"
+#include "shell/main_menu.h"
+#include "shell/qt/form6.h"
 #include "shell/qt/form9.h"
+#include "shell/qt/program_icon.h"
+#include "shell/qt/qt_tray_icon.h"
+#include "shell/tray.h"
 
 namespace presslane {
 namespace {
@@ -126,6 +132,12 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
         ArticleTools::Endpoints{endpoints::home_page(), endpoints::mail_form()});
     articles_->install(hooks.browse, hooks.load_bookmark_titles);
 
+    build_tray(hooks, ports.clock);
+    hooks.open_about = [this, version = addresses.version] {
+        Form6::open(version, endpoints::home_page(), this);
+    };
+    hooks.open_home_page = [this] { catalogue_->catalogue().open_home_page(); };
+    hooks.open_media_settings = [this] { media_->controller().menu02_8_Click(); };
     hooks.show_window = [this] { show_with_frame(); };
     hooks.close_window = [this] { close(); };
     hooks.maximise_window = [this] { showMaximized(); };
@@ -134,6 +146,7 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
         BrowserHost::Browsers{*web1_, *web2_, *web3_}, controls_, *progress_port_, ports,
         std::move(app_folder), std::move(addresses), std::move(hooks));
     connect_browser();
+    build_menu_bar();
 
     timer2_.setInterval(1000);
     connect(&timer2_, &QTimer::timeout, this, [this] { controller_->Timer2_Timer(); });
@@ -368,6 +381,61 @@ void Form1::build_media_pane() {
     paint_background(pane, QColor(20, 20, 20));
     pane->setFrameShape(QFrame::Box);
     pane->hide();
+}
+
+void Form1::build_menu_bar() {
+    QMenuBar* bar = menuBar();
+    for (const Menu& menu : main_menu()) {
+        const QString caption = QString::fromStdString(menu.caption);
+        if (menu.items.empty()) {
+            QAction* command = bar->addAction(caption);
+            command->setObjectName(QString::fromStdString(menu.name));
+            connect(command, &QAction::triggered, this,
+                    [this, name = menu.name] { controller_->menu_command(name); });
+            continue;
+        }
+        QMenu* drop = bar->addMenu(caption);
+        drop->setObjectName(QString::fromStdString(menu.name));
+        for (const MenuItem& item : menu.items) {
+            QAction* action = item.separator()
+                                  ? drop->addSeparator()
+                                  : drop->addAction(QString::fromStdString(item.caption));
+            action->setObjectName(QString::fromStdString(item.name));
+            if (item.separator()) continue;
+            connect(action, &QAction::triggered, this,
+                    [this, name = item.name] { controller_->menu_command(name); });
+        }
+    }
+}
+
+void Form1::build_tray(MainWindow::Hooks& hooks, const Clock& clock) {
+    // The picture the tray notifications are addressed to; never shown.
+    auto* hook = add("pichook", new QLabel(client_));
+    hook->setToolTip("트레이에 쓰임");
+    hook->hide();
+    tray_icon_ = new QtTrayIcon(program_icon(), this);
+    tray_ = std::make_unique<Tray>(*tray_icon_, clock,
+                                   Tray::Window{[this] {
+                                                    if (!isVisible())
+                                                        return Tray::WindowState::Hidden;
+                                                    if (isMinimized())
+                                                        return Tray::WindowState::Minimised;
+                                                    if (isMaximized())
+                                                        return Tray::WindowState::Maximised;
+                                                    return Tray::WindowState::Normal;
+                                                },
+                                                [this] {
+                                                    showMinimized();
+                                                    hide();
+                                                },
+                                                [this] {
+                                                    showNormal();
+                                                    raise();
+                                                    activateWindow();
+                                                }});
+    tray_icon_->on_message = [this](int message) { tray_->pichook_MouseMove(message); };
+    hooks.add_tray_icon = [this] { tray_->add_tray_icon(); };
+    hooks.remove_tray_icon = [this] { tray_->remove_tray_icon(); };
 }
 
 void Form1::connect_browser() {

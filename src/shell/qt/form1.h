@@ -21,6 +21,9 @@ class CatalogueView;
 class ArticleTools;
 class MediaPaneWidget;
 class ClickLabel;
+class Clock;
+class QtTrayIcon;
+class Tray;
 class WebBrowser;
 
 // The main window (Form1): builds every pane as a real widget named after its control, hands
@@ -40,6 +43,7 @@ public:
     const ControlSet& controls() const { return controls_; }
     // The catalogue, popup blocking and special pages (the home-page menu command uses it).
     CatalogueView& catalogue() { return *catalogue_; }
+    Tray& tray() { return *tray_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -59,6 +63,8 @@ private:
     void build_bottom_bar();
     void build_tool_strip();
     void build_media_pane();
+    void build_menu_bar();
+    void build_tray(MainWindow::Hooks& hooks, const Clock& clock);
     void connect_browser();
     // Shows the window, then gives the frame the outer geometry call_width asked for: before the
     // window manager has framed the window its frame size is unknown.
@@ -81,6 +87,8 @@ private:
     // Declared after the controls and the controller: it is destroyed before either.
     std::unique_ptr<CatalogueView> catalogue_;
     MediaPaneWidget* media_ = nullptr;  // owned by Frame8
+    QtTrayIcon* tray_icon_ = nullptr;   // owned by the window
+    std::unique_ptr<Tray> tray_;
 };
 
 }  // namespace presslane

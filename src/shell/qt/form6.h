@@ -1,0 +1,37 @@
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string>
+
+#include <QDialog>
+
+#include "common/control_set.h"
+#include "common/qt/widget_control.h"
+#include "shell/about_window.h"
+
+namespace presslane {
+
+// The about window on Qt: a fixed dialog centred on the screen, built anew for every opening.
+class Form6 : public QDialog {
+    Q_OBJECT
+public:
+    Form6(std::string version, std::string home_page, QWidget* parent = nullptr);
+    ~Form6() override;
+
+    AboutWindow& controller() { return *controller_; }
+    const ControlSet& controls() const { return controls_; }
+
+    // Opens the window modally and returns when it has closed.
+    static void open(std::string version, std::string home_page, QWidget* parent);
+
+private:
+    template <typename W>
+    W* add(const char* name, W* widget, int left, int top, int width, int height);
+
+    std::deque<WidgetControl> ports_;
+    ControlSet controls_;
+    std::unique_ptr<AboutWindow> controller_;
+};
+
+}  // namespace presslane

@@ -1,0 +1,44 @@
+#include "shell/qt/qt_tray_icon.h"
+
+#include "shell/tray.h"
+
+namespace presslane {
+
+QtTrayIcon::QtTrayIcon(QIcon icon, QObject* parent) : QObject(parent), icon_(std::move(icon)) {}
+
+QtTrayIcon::~QtTrayIcon() { remove(); }
+
+void QtTrayIcon::add(const TrayRecord& record) {
+    if (tray_ || !QSystemTrayIcon::isSystemTrayAvailable()) return;
+    tray_ = new QSystemTrayIcon(icon_, this);
+    tray_->setToolTip(QString::fromStdString(record.tooltip));
+    connect(tray_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (!on_message) return;
+                if (reason == QSystemTrayIcon::Trigger) on_message(Tray::kLeftButtonUp);
+                if (reason == QSystemTrayIcon::Context) on_message(Tray::kRightButtonUp);
+            });
+    tray_->show();
+    show_balloon(record);
+}
+
+void QtTrayIcon::modify(const TrayRecord& record) {
+    if (!tray_) return;
+    tray_->setToolTip(QString::fromStdString(record.tooltip));
+    show_balloon(record);
+}
+
+void QtTrayIcon::remove() {
+    if (!tray_) return;
+    tray_->hide();
+    delete tray_;
+}
+
+void QtTrayIcon::show_balloon(const TrayRecord& record) {
+    tray_->showMessage(
+        QString::fromStdString(record.balloon_title), QString::fromStdString(record.balloon_text),
+        record.information_icon ? QSystemTrayIcon::Information : QSystemTrayIcon::NoIcon,
+        kBalloonMilliseconds);
+}
+
+}  // namespace presslane
