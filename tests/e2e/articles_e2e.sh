@@ -72,14 +72,15 @@ width=$(xwininfo -id "$win" | awk '/Width:/ {print $2}')
 height=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
 
 # Client-area points: the tool strip hangs in the bottom right corner, the address bar and the
-# toolbar sit at fixed places, and the scrapbook buttons follow the address box in Frame9.
+# toolbar sit at fixed places under the menu bar, and the scrapbook buttons follow the address box
+# in Frame9.
 scrap_tool=("$((width - 112))" "$((height - 38))")
 mail_tool=("$((width - 39))" "$((height - 38))")
-my_scrap=(420 35)
-bookmark_button=(187 71)
-address_box=(64 71)
-delete_one=(355 68)
-second_row=(200 134)
+my_scrap=(420 $((menu_bar + 35)))
+bookmark_button=(187 $((menu_bar + 71)))
+address_box=(64 $((menu_bar + 71)))
+delete_one=(355 $((menu_bar + 68)))
+second_row=(200 $((menu_bar + 134)))
 
 # A scrap of the page in the main browser: the title holds a bar, as titles copied from pages do.
 click "${scrap_tool[@]}"

@@ -1,7 +1,9 @@
 // Serves the article pages and the product server's mail form of the articles end-to-end test on
 // 127.0.0.1: prints its port, writes every request's path and query to the log file (and each
 // parameter of a mail request on a line of its own), and answers until its time runs out. The
-// mail form answers 500 while a file named like the log with ".fail" added exists. Arguments:
+// mail form answers 500 while a file named like the log with ".fail" added exists. The web-mail
+// login page reports what its two fields hold as "/filled" requests, so the log shows what the
+// program typed in, and a submitted form as "/session/submit". Arguments:
 // seconds, log file, and the port (any free one when it is missing).
 #include <chrono>
 #include <cstdio>
@@ -33,6 +35,25 @@ int main(int argc, char** argv) {
                                 "text/html; charset=utf-8");
             });
     }
+    server.Get("/session/login.html", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(
+            "<html><head><meta charset=\"utf-8\"><title>메일 로그인</title></head><body>"
+            "<form method=\"post\" action=\"/session/submit\">"
+            "<input name=\"userid\"> <input type=\"password\" name=\"passwd\"> "
+            "<input type=\"submit\" name=\"login\" value=\"로그인\"></form><script>"
+            "let last = '';"
+            "setInterval(() => {"
+            "  const u = document.getElementsByName('userid')[0].value;"
+            "  const p = document.getElementsByName('passwd')[0].value;"
+            "  if (u + '|' + p === last || !(u || p)) return;"
+            "  last = u + '|' + p;"
+            "  fetch('/filled?userid=' + encodeURIComponent(u) + '&passwd=' + encodeURIComponent(p));"
+            "}, 200);</script></body></html>",
+            "text/html; charset=utf-8");
+    });
+    server.Post("/session/submit", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("<html><body>submitted</body></html>", "text/html");
+    });
     server.Get("/soft/lane_desk/sendmail.php",
                [&](const httplib::Request& req, httplib::Response& res) {
                    {

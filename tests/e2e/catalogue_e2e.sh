@@ -31,15 +31,15 @@ last_pixel=
 pixel_is() { last_pixel=$(pixel "$1" "$2"); [ "$last_pixel" = "$3" ]; }
 pixel_is_not() { last_pixel=$(pixel "$1" "$2"); [ -n "$last_pixel" ] && [ "$last_pixel" != "$3" ]; }
 
-# Window coordinates in pixels (15 twips each): the category labels sit at 3405 + 1440 k twips,
-# 165 twips into the category row (780 down); their menus drop 1220 twips down; the toolbar's
-# buttons are 1140 twips apart.
+# Window coordinates in pixels (15 twips each) below the menu bar: the category labels sit at
+# 3405 + 1440 k twips, 165 twips into the category row (780 down); their menus drop 1220 twips
+# down; the toolbar's buttons are 1140 twips apart.
 label_x() { echo $(((3405 + 1440 * $1) / 15 + 46)); }
-label_y=72
-menu_probe_y=$((1300 / 15 + 12))  # below the bar, in the menu's left margin beside its logos
-first_logo_y=$(((1220 + 120) / 15 + 9))
+label_y=$((menu_bar + 72))
+menu_probe_y=$((menu_bar + 1300 / 15 + 12))  # below the bar, in the menu's left margin beside its logos
+first_logo_y=$((menu_bar + (1220 + 120) / 15 + 9))
 button_x() { echo $(((60 + 1140 * ($1 - 1)) / 15 + 37)); }
-button_y=26
+button_y=$((menu_bar + 26))
 
 hover() {  # hover COLUMN: rests the pointer on that label of the visible bar
     xdotool mousemove --window "$win" "$(label_x "$1")" "$label_y"

@@ -25,6 +25,9 @@ wait_for() {  # wait_for SECONDS COMMAND...: true once the command succeeds
     return 1
 }
 
+# The main window's panes start below its menu bar, this many pixels under the window's top edge.
+menu_bar=22
+
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # bytes_are FILE PRINTF_TEXT: the file holds exactly these bytes.
