@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/control.h"
 
@@ -30,14 +32,19 @@ public:
     // The current page title ("location name") and address ("location URL").
     virtual std::string location_name() const = 0;
     virtual std::string location_url() const = 0;
-    // True while a load is in progress.
+    // True from navigate() on while that load is in progress.
     virtual bool busy() const = 0;
     // Silent: no script-error dialogs and no page console messages shown to the user.
     virtual void set_silent(bool silent) = 0;
-    // Sets an attribute of the first element of the document with that name attribute; nothing
-    // when the document has no such element.
-    virtual void set_element_attribute(const std::string& element_name,
-                                       const std::string& attribute, const std::string& value) = 0;
+    // Fills form fields of the displayed top document, and only of a document on `host` (compared
+    // without regard to case): when the first element of every given name exists, sets each one's
+    // "value" attribute and its live value to the given text. The host check and the fill happen on
+    // the same document, so a page that changes meanwhile is never filled by mistake. While a load
+    // is running it answers from the document it has. Returns whether it filled; nothing is filled
+    // when any element is missing, the host differs or the page does not answer.
+    virtual bool fill_fields(
+        const std::string& host,
+        const std::vector<std::pair<std::string, std::string>>& name_value) = 0;
 
     // Placement and visibility in the host window.
     virtual Control& control() = 0;

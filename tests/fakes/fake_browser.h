@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "browse/browser.h"
@@ -15,19 +16,30 @@ struct FakeBrowser : Browser {
     void go_forward() override { calls.push_back("forward"); }
     void print_preview() override { calls.push_back("preview"); }
     void print() override { calls.push_back("print"); }
-    bool has_document() const override { return true; }
+    bool has_document() const override { return document; }
     std::string location_name() const override { return title; }
     std::string location_url() const override { return url; }
-    bool busy() const override { return false; }
+    bool busy() const override { return loading; }
     void set_silent(bool s) override { silent = s; }
-    void set_element_attribute(const std::string&, const std::string&,
-                               const std::string&) override {}
+    bool fill_fields(const std::string& host,
+                     const std::vector<std::pair<std::string, std::string>>& fields) override {
+        fills.push_back({host, fields});
+        return fill_result;
+    }
     Control& control() override { return view; }
     void set_focus() override {}
 
     std::vector<std::string> navigations, calls;
     std::string title, url;
     bool silent = false;
+    bool document = true, loading = false;
+    // Every fill asked for, and what each answers.
+    struct Fill {
+        std::string host;
+        std::vector<std::pair<std::string, std::string>> fields;
+    };
+    std::vector<Fill> fills;
+    bool fill_result = false;
     FakeControl view;
 };
 

@@ -1,5 +1,8 @@
 #include "browse/qt/web_browser.h"
 
+#include <memory>
+#include <optional>
+
 #include <QChildEvent>
 #include <QEvent>
 #include <QEventLoop>
@@ -26,17 +29,34 @@ constexpr int kProgressMax = 100;
 // few seconds. Past this the print is given up so a modal dialog never hangs on it.
 constexpr int kPrintTimeoutMs = 120000;
 
+// A page that never answers a fill (its renderer hangs or a navigation drops the script) must
+// not hold the caller for long; the callers retry or give up on their own.
+constexpr int kFillAnswerMs = 3000;
+// The engine reports the start of a load within moments of being asked.
+constexpr int kLoadStartMs = 5000;
+
 // The arguments arrive as a JSON array, so page text can never become script. The isolated world
 // keeps the page's own scripts (which may replace DOM functions) out of the way; the DOM is shared.
-constexpr char kSetAttributeScript[] = R"JS(
-(function (name, attribute, value) {
+// The host is checked in the same script that fills, on the very document it fills.
+constexpr char kFillFieldsScript[] = R"JS(
+(function (host, fields) {
   try {
-    var element = document.getElementsByName(name)[0];
-    if (!element) return;
-    element.setAttribute(attribute, value);
-    // A form field shows its value property; the attribute only seeds it until the field is edited.
-    if (typeof element[attribute] === 'string') element[attribute] = value;
+    if (String(location.hostname).toLowerCase() !== host) return false;
+    var elements = [];
+    for (var i = 0; i < fields.length; ++i) {
+      var element = document.getElementsByName(fields[i][0])[0];
+      if (!element) return false;
+      elements.push(element);
+    }
+    for (var j = 0; j < elements.length; ++j) {
+      elements[j].setAttribute('value', fields[j][1]);
+      // A form field shows its value property; the attribute only seeds it until the field is
+      // edited.
+      if (typeof elements[j].value === 'string') elements[j].value = fields[j][1];
+    }
+    return true;
   } catch (e) {
+    return false;
   }
 }).apply(null, )JS";
 
@@ -63,7 +83,10 @@ WebBrowser::WebBrowser(QWidget* parent)
     connect(page_, &QWebEnginePage::loadProgress, this, &WebBrowser::on_load_progress);
     connect(page_, &QWebEnginePage::loadFinished, this, &WebBrowser::on_load_finished);
     // A crashed renderer may never report the end of its load.
-    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] { busy_ = false; });
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
+        busy_ = false;
+        starting_ = false;
+    });
 }
 
 WebBrowser::~WebBrowser() {
@@ -92,7 +115,15 @@ QUrl WebBrowser::resolve_address(const std::string& address) {
 
 void WebBrowser::navigate(const std::string& address) {
     const QUrl url = resolve_address(address);
-    if (!url.isEmpty()) load(url);
+    if (url.isEmpty()) return;
+    // The engine reports the start a moment later. A load that never reports one (the engine
+    // dropped it) stops counting as started after a while.
+    starting_ = true;
+    const unsigned navigation = ++navigations_;
+    QTimer::singleShot(kLoadStartMs, this, [this, navigation] {
+        if (navigation == navigations_) starting_ = false;
+    });
+    load(url);
 }
 
 void WebBrowser::go_back() {
@@ -155,13 +186,35 @@ std::string WebBrowser::location_url() const { return url().toString().toStdStri
 
 void WebBrowser::set_silent(bool silent) { page_->set_silent(silent); }
 
-void WebBrowser::set_element_attribute(const std::string& element_name,
-                                       const std::string& attribute, const std::string& value) {
-    const QJsonArray arguments{QString::fromStdString(element_name),
-                               QString::fromStdString(attribute), QString::fromStdString(value)};
-    const QString script =
-        QString::fromUtf8(kSetAttributeScript) + json_arguments(arguments) + QStringLiteral(");");
-    page_->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+bool WebBrowser::fill_fields(const std::string& host,
+                             const std::vector<std::pair<std::string, std::string>>& name_value) {
+    // location.hostname is lower case and, for an international name, in its ASCII form.
+    const QString ascii_host = QString::fromLatin1(QUrl::toAce(QString::fromStdString(host)));
+    if (ascii_host.isEmpty() || name_value.empty()) return false;
+    QJsonArray fields;
+    for (const auto& [name, value] : name_value)
+        fields.append(QJsonArray{QString::fromStdString(name), QString::fromStdString(value)});
+    const QString script = QString::fromUtf8(kFillFieldsScript) +
+                           json_arguments(QJsonArray{ascii_host.toLower(), fields}) +
+                           QStringLiteral(");");
+
+    // The answer may come after this call has given up, or never: the callback only touches state
+    // it shares, and the loop only while the loop still exists.
+    auto answer = std::make_shared<std::optional<bool>>();
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting(&loop);
+    QPointer<WebBrowser> self(this);
+    page_->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                         [answer, waiting](const QVariant& result) {
+                             *answer = result.typeId() == QMetaType::Bool && result.toBool();
+                             if (waiting) waiting->quit();
+                         });
+    // Window events run in the loop: the host may close the window and destroy this browser.
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kFillAnswerMs, &loop, &QEventLoop::quit);
+    if (!answer->has_value()) loop.exec();
+    if (!self) return false;
+    return answer->value_or(false);
 }
 
 void WebBrowser::set_focus() { setFocus(); }
@@ -187,7 +240,10 @@ void WebBrowser::watch_render_widget() {
     if (QWidget* proxy = focusProxy()) proxy->installEventFilter(this);
 }
 
-void WebBrowser::on_load_started() { busy_ = true; }
+void WebBrowser::on_load_started() {
+    busy_ = true;
+    starting_ = false;
+}
 
 void WebBrowser::on_load_progress(int progress) {
     if (auto handler = on_progress_change) handler(progress, kProgressMax);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QObject>
 #include <QWebEngineView>
@@ -34,10 +36,10 @@ public:
     bool has_document() const override { return has_document_; }
     std::string location_name() const override;
     std::string location_url() const override;
-    bool busy() const override { return busy_; }
+    bool busy() const override { return busy_ || starting_; }
     void set_silent(bool silent) override;
-    void set_element_attribute(const std::string& element_name, const std::string& attribute,
-                               const std::string& value) override;
+    bool fill_fields(const std::string& host,
+                     const std::vector<std::pair<std::string, std::string>>& name_value) override;
 
     Control& control() override { return control_; }
     void set_focus() override;
@@ -62,6 +64,10 @@ private:
     WebPage* page_;
     WidgetControl control_;
     bool busy_ = false;
+    // A load asked for whose start the engine has not reported yet: the document displayed now is
+    // already on its way out.
+    bool starting_ = false;
+    unsigned navigations_ = 0;
     bool has_document_ = false;
     bool printing_ = false;
     // A print that never reported back: the engine refuses further prints until it does.

@@ -370,28 +370,79 @@ TEST(WebBrowser, DeliversMouseOverOnlyOnceTheFirstDocumentCompleted) {
     EXPECT_TRUE(wait_for([&] { return over > 0; }, 3000));
 }
 
-TEST(WebBrowser, SetsTheAttributeOfTheFirstNamedElement) {
+TEST(WebBrowser, FillsNamedFieldsOnlyOnTheGivenHost) {
     WebBrowser browser;
     ASSERT_TRUE(load(browser, server().url("/form")));
-    const auto value_of = [&](int index) {
-        return run_js(browser, QString("document.getElementsByName('user')[%1].value").arg(index));
+    const auto value_of = [&](const char* name, int index) {
+        return run_js(browser,
+                      QString("document.getElementsByName('%1')[%2].value").arg(name).arg(index));
     };
+    const auto attribute_of = [&](const char* name) {
+        return run_js(
+            browser,
+            QString("document.getElementsByName('%1')[0].getAttribute('value')").arg(name));
+    };
+    // The user typed into the field first: the fill must still show in it.
+    run_js(browser, "document.getElementsByName('pass')[0].value = 'typed'");
     for (const std::string& value :
          {std::string("김철수"), std::string("a\"b'c\\d</script><b>"), std::string("line\u2028sep"),
           std::string("'); document.title = 'pwned'; ('")}) {
-        browser.set_element_attribute("user", "value", value);
-        EXPECT_EQ(value_of(0), value);
-        EXPECT_EQ(value_of(1), "second");
+        EXPECT_TRUE(browser.fill_fields("127.0.0.1", {{"user", value}, {"pass", "암호" + value}}));
+        EXPECT_EQ(value_of("user", 0), value);
+        EXPECT_EQ(attribute_of("user"), value);
+        EXPECT_EQ(value_of("user", 1), "second");
+        EXPECT_EQ(value_of("pass", 0), "암호" + value);
     }
-    browser.set_element_attribute("pass", "placeholder", "비밀번호");
-    EXPECT_EQ(run_js(browser, "document.getElementsByName('pass')[0].placeholder"), "비밀번호");
 
-    // Names and attributes that match nothing or are not valid change nothing and raise nothing.
-    browser.set_element_attribute("nobody", "value", "x");
-    browser.set_element_attribute("user", "not valid", "x");
-    browser.set_element_attribute("')]; document.title = 'pwned'; //", "value", "x");
-    EXPECT_EQ(value_of(0), "'); document.title = 'pwned'; ('");
+    // Another host, an empty host, one missing element or a hostile name fill nothing at all.
+    const std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>>
+        refused = {
+            {"localhost", {{"user", "x"}, {"pass", "x"}}},
+            {"127.0.0.2", {{"user", "x"}}},
+            {"", {{"user", "x"}}},
+            {"127.0.0.1", {{"user", "x"}, {"nobody", "x"}}},
+            {"127.0.0.1", {{"')]; document.title = 'pwned'; //", "x"}}},
+            {"127.0.0.1', document.title = 'pwned', '", {{"user", "x"}}},
+        };
+    for (const auto& [host, fields] : refused) {
+        EXPECT_FALSE(browser.fill_fields(host, fields)) << host;
+        EXPECT_EQ(value_of("user", 0), "'); document.title = 'pwned'; ('") << host;
+    }
     EXPECT_EQ(browser.location_name(), "Form");
+    // The host is compared without regard to case.
+    ASSERT_TRUE(load(browser, "http://LOCALHOST:" + std::to_string(server().port()) + "/form"));
+    EXPECT_TRUE(browser.fill_fields("LocalHost", {{"user", "upper"}}));
+    EXPECT_EQ(value_of("user", 0), "upper");
+}
+
+// A fill right after a navigation must not land on the page that is about to go.
+TEST(WebBrowser, IsBusyFromTheNavigateCallOn) {
+    WebBrowser browser;
+    ASSERT_TRUE(load(browser, server().url("/form")));
+    browser.navigate("");
+    EXPECT_FALSE(browser.busy());
+    browser.navigate(server().url("/page2"));
+    EXPECT_TRUE(browser.busy());
+    ASSERT_TRUE(wait_for([&] { return !browser.busy(); }));
+    EXPECT_EQ(browser.location_name(), "Two");
+}
+
+// A page whose renderer is stuck in a script answers no fill: the fill gives up with false, also
+// when the browser is destroyed while it waits.
+TEST(WebBrowser, FillGivesUpQuietlyWhenThePageDoesNotAnswer) {
+    const auto hang = [](WebBrowser& browser) {
+        browser.page()->runJavaScript("var t = Date.now(); while (Date.now() - t < 5000) {}");
+    };
+    WebBrowser browser;
+    ASSERT_TRUE(load(browser, server().url("/form")));
+    hang(browser);
+    EXPECT_FALSE(browser.fill_fields("127.0.0.1", {{"user", "x"}}));
+
+    auto* doomed = new WebBrowser;
+    ASSERT_TRUE(load(*doomed, server().url("/form")));
+    hang(*doomed);
+    QTimer::singleShot(100, [doomed] { delete doomed; });
+    EXPECT_FALSE(doomed->fill_fields("127.0.0.1", {{"user", "x"}}));
 }
 
 // Closes the modal dialog of type D once ready(D*) holds (or after a deadline) and records what
