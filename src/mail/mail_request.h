@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace presslane {
 
@@ -11,10 +10,6 @@ struct MailRequest {
     std::string sender_email;  // Text3
     std::string article;       // the article's address
 };
-
-// Every byte of the UTF-8 text that is not an unreserved character (letters, digits, "-", ".",
-// "_", "~") as "%XX", so the value stays one query parameter whatever it holds.
-std::string percent_encode(std::string_view utf8);
 
 // The mail form's address with the four parameters in their order: email, sender_name,
 // sender_email, url.

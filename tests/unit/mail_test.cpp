@@ -10,6 +10,7 @@
 
 #include "common/control_set.h"
 #include "common/cp949.h"
+#include "common/percent_encode.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
