@@ -18,6 +18,12 @@ std::string product_domain() { return host_of(product_server()); }
 
 std::string home_page() { return product_server() + "/"; }
 
+// A portal's news front page with every paper's headlines, and a portal's newsstand of front
+// pages.
+std::string newspaper_shop() { return "https://news.daum.net/"; }
+
+std::string newsstand() { return "https://newsstand.naver.com/"; }
+
 std::string default_start_page() { return "https://news.naver.com/"; }
 
 std::string visit_counter() { return product_server() + "/presslane_counter/counter.php"; }
@@ -59,6 +65,38 @@ std::string radio_board(const std::string& id) {
 
 std::string broadcaster_search() {
     return "https://search.daum.net/cgi-bin/nsp/search.cgi?w=tot&q=방송";
+}
+
+// 엠파스 was merged into 네이트, whose search host serves its path; 야후 closed its Korean portal,
+// so its own search host and home page stand in.
+std::vector<std::string> portal_search_hosts() {
+    return {"https://search.naver.com", "https://search.nate.com",  "https://search.daum.net",
+            "https://search.yahoo.com", "https://www.google.co.kr", "https://search.nate.com"};
+}
+
+std::vector<std::string> portal_home_pages() {
+    return {"https://www.naver.com/", "https://www.nate.com/",     "https://www.daum.net/",
+            "https://www.yahoo.com/", "https://www.google.co.kr/", "https://www.nate.com/"};
+}
+
+// Providers that closed point at their successors: 라이코스 and 엠팔 at 네이트, 핫메일 at its
+// successor, 파란 at 다음, which took over its mail; 오르지오 and 네띠앙 have no successor and keep
+// their own addresses.
+std::vector<std::string> webmail_pages() {
+    return {"https://www.daum.net/",     "https://www.nate.com/",   "https://www.nate.com/",
+            "https://outlook.live.com/", "https://www.naver.com/",  "http://www.orgio.net/",
+            "https://www.daum.net/",     "https://mail.korea.com/", "http://www.netian.com/",
+            "https://mail.yahoo.com/",   "https://mail.google.com/"};
+}
+
+// The login host of 엠파스; the service has since closed, the address is kept as the one its path
+// belongs to. The end-to-end build points it at a loopback server.
+std::string webmail_login_page() {
+#ifdef PRESSLANE_WEBMAIL_LOGIN
+    return PRESSLANE_WEBMAIL_LOGIN;
+#else
+    return "http://login.empas.com/session/login.html";
+#endif
 }
 
 std::string host_of(const std::string& address) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace presslane::endpoints {
 
@@ -15,6 +16,9 @@ std::string product_server();
 std::string product_domain();
 // The product's home page.
 std::string home_page();
+// The newspaper-shop and newsstand pages the settings dialog offers as start pages.
+std::string newspaper_shop();
+std::string newsstand();
 // Start page written to a new settings file: the news front page of a Korean portal.
 std::string default_start_page();
 // The visit-counter page loaded into the hidden browser at every start-page load.
@@ -42,6 +46,15 @@ std::string radio_guide();
 std::string radio_board(const std::string& id);
 // A portal's integrated search for broadcasters.
 std::string broadcaster_search();
+
+// The portal search window's six engines, in its order (네이버, 엠파스, 다음, 야후, 구글, 네이트):
+// the scheme and host their search paths follow, and their home pages.
+std::vector<std::string> portal_search_hosts();
+std::vector<std::string> portal_home_pages();
+// The web-mail window's eleven providers, in its order: the page each logo opens.
+std::vector<std::string> webmail_pages();
+// The portal login page whose "userid" and "passwd" fields the web-mail window fills.
+std::string webmail_login_page();
 
 // The host part of an address: between "://" (or the start) and the next "/", ":" or "?".
 std::string host_of(const std::string& address);

@@ -1,0 +1,90 @@
+#include "search/portal_search.h"
+
+#include "browse/browser.h"
+#include "common/control_set.h"
+#include "common/cp949.h"
+#include "common/endpoints.h"
+#include "common/event_pump.h"
+#include "common/item_list.h"
+#include "common/percent_encode.h"
+#include "search/placement.h"
+
+namespace presslane {
+
+const std::array<PortalSearch::Engine, 6> PortalSearch::kEngines = {{
+    {"네이버", "/search.naver?query=", "", false},
+    {"엠파스", "/search/all.html?q=", "", false},
+    {"다음", "/cgi-bin/nsp/search.cgi?q=", "", false},
+    {"야후", "/bin/search?p=", "", false},
+    {"구글", "/search?q=", "&hl=ko&ie=euc-kr&oe=euc-kr&lr=lang_ko", true},
+    {"네이트", "/search/srch_allindex.asp?query=", "", false},
+}};
+
+std::vector<PortalSearch::Site> PortalSearch::default_sites() {
+    const std::vector<std::string> hosts = endpoints::portal_search_hosts();
+    const std::vector<std::string> homes = endpoints::portal_home_pages();
+    std::vector<Site> sites;
+    for (std::size_t i = 0; i < hosts.size() && i < homes.size(); ++i)
+        sites.push_back({hosts[i], homes[i]});
+    return sites;
+}
+
+PortalSearch::PortalSearch(const ControlSet& controls, ItemList& engines,
+                           const ControlSet& main_window, Browser& web1, EventPump& pump,
+                           std::function<void()> focus_query, std::vector<Site> sites)
+    : controls_(controls),
+      engines_(engines),
+      main_window_(main_window),
+      web1_(web1),
+      pump_(pump),
+      focus_query_(std::move(focus_query)),
+      sites_(std::move(sites)) {}
+
+std::string PortalSearch::text(const char* control) const {
+    const Control* c = controls_.find(control);
+    return c ? c->caption() : std::string();
+}
+
+std::string PortalSearch::query_address(std::size_t engine, const std::string& query) const {
+    if (engine >= kEngines.size() || engine >= sites_.size()) return {};
+    const Engine& e = kEngines[engine];
+    // Encoded, "&", "#" or "+" in the query cannot end it or start another parameter.
+    const std::string bytes = e.euc_kr ? cp949::encode(query) : query;
+    return sites_[engine].search_host + e.path_and_key + percent_encode(bytes) + e.suffix;
+}
+
+void PortalSearch::Form_Load() {
+    if (Control* self = controls_.find("Form8"))
+        place_over_status_bar(*self, main_window_, kLeftOffset);
+}
+
+void PortalSearch::Form_Activate() {
+    pump_.process_pending();
+    engines_.clear();
+    for (const Engine& e : kEngines) engines_.add_item(e.name);
+    if (Control* combo = controls_.find("Combo1")) combo->set_caption(kEngines[0].name);
+    if (focus_query_) focus_query_();
+}
+
+void PortalSearch::Command1_Click() {
+    pump_.process_pending();
+    const std::string engine = text("Combo1");
+    for (std::size_t i = 0; i < kEngines.size(); ++i) {
+        if (engine != kEngines[i].name) continue;
+        const std::string address = query_address(i, text("Text1"));
+        if (!address.empty()) web1_.navigate(address);
+        break;
+    }
+    if (focus_query_) focus_query_();
+}
+
+void PortalSearch::Text1_KeyPress(int key_ascii) {
+    if (key_ascii == kEnterKey) Command1_Click();
+}
+
+void PortalSearch::open_home(std::size_t engine) {
+    pump_.process_pending();
+    if (engine < sites_.size()) web1_.navigate(sites_[engine].home_page);
+}
+
+}  // namespace presslane

@@ -1,0 +1,137 @@
+#include "search/qt/form7.h"
+
+#include <string>
+#include <vector>
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/qt/click_label.h"
+#include "search/qt/pictures.h"
+
+namespace presslane {
+
+Form7::Form7(const ControlSet& main_window, WebmailLogin::Ports ports, WebmailLogin::Sites sites,
+             QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("Form7");
+    setWindowTitle(WebmailLogin::kCaption);
+    setModal(true);
+    controls_.add("Form7", ports_.emplace_back(this));
+
+    auto* banner = add("Image1", new QLabel);
+    banner->setPixmap(envelope_picture());
+    auto* top = new QHBoxLayout;
+    top->addWidget(banner);
+    top->addWidget(add("Label1", new QLabel("검색할 메일을 선택하신 후 로그인하세요")), 1);
+
+    auto* frame = add("Frame1", new QGroupBox("메일계정 로그인"));
+    auto* grid = new QGridLayout(frame);
+    auto* combo = add("Combo1", new QComboBox);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    auto* id = add("Text1", new QLineEdit);
+    auto* password = add("Text2", new QLineEdit);
+    password->setEchoMode(QLineEdit::Password);
+    auto* login = add("Command1", new QPushButton("로그인"));
+    grid->addWidget(add("Label2", new QLabel("메일")), 0, 0);
+    grid->addWidget(combo, 0, 1, 1, 2);
+    grid->addWidget(add("Label3", new QLabel("아이디")), 1, 0);
+    grid->addWidget(id, 1, 1);
+    grid->addWidget(add("Label4", new QLabel("암호")), 2, 0);
+    grid->addWidget(password, 2, 1);
+    grid->addWidget(login, 1, 2, 2, 1);
+    grid->setColumnStretch(1, 1);
+    login->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+
+    auto* key = add("Image3", new QLabel);
+    key->setPixmap(key_picture());
+    auto* wait_login = add("Command2", new QPushButton("다음로긴"));
+    auto* side = new QHBoxLayout;
+    side->addStretch();
+    side->addWidget(key);
+    side->addWidget(wait_login);
+    for (QPushButton* b : {login, wait_login}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+
+    auto* logos = new QGridLayout;
+    const char* logo_names[] = {"Image2", "Image4",  "Image5",  "Image6",  "Image7", "Image8",
+                                "Image9", "Image10", "Image11", "Image12", "Image13"};
+    std::vector<ClickLabel*> logo_labels;
+    for (std::size_t i = 0; i < WebmailLogin::kProviders.size(); ++i) {
+        auto* logo = add(logo_names[i], new ClickLabel);
+        const QString name = QString::fromUtf8(WebmailLogin::kProviders[i]);
+        logo->setPixmap(name_tile(name, static_cast<int>(i), {100, 30}));
+        logo->setToolTip(name);
+        logos->addWidget(logo, static_cast<int>(i / 4), static_cast<int>(i % 4));
+        logo_labels.push_back(logo);
+    }
+    auto* ribbon = add("Image14", new QLabel);
+    ribbon->setPixmap(ribbon_picture({4 * 100 + 3 * 6, 5}));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(frame);
+    layout->addLayout(side);
+    layout->addLayout(logos);
+    layout->addWidget(ribbon);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    providers_ = std::make_unique<ComboItems>(combo);
+    controller_ = std::make_unique<WebmailLogin>(
+        controls_, *providers_, main_window, ports, [id] { id->setFocus(); }, std::move(sites));
+    connect(login, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
+    connect(password, &QLineEdit::returnPressed, this,
+            [this] { controller_->Text2_KeyPress(WebmailLogin::kEnterKey); });
+    connect(wait_login, &QPushButton::clicked, this, [this] { controller_->Command2_Click(); });
+    void (WebmailLogin::*const clicks[])() = {
+        &WebmailLogin::Image2_Click,  &WebmailLogin::Image4_Click,  &WebmailLogin::Image5_Click,
+        &WebmailLogin::Image6_Click,  &WebmailLogin::Image7_Click,  &WebmailLogin::Image8_Click,
+        &WebmailLogin::Image9_Click,  &WebmailLogin::Image10_Click, &WebmailLogin::Image11_Click,
+        &WebmailLogin::Image12_Click, &WebmailLogin::Image13_Click};
+    for (std::size_t i = 0; i < logo_labels.size(); ++i)
+        connect(logo_labels[i], &ClickLabel::clicked, this,
+                [this, click = clicks[i]] { (controller_.get()->*click)(); });
+    // The layout fixes the window's size now, so the placement reads the height it will have.
+    adjustSize();
+    controller_->Form_Load();
+}
+
+Form7::~Form7() = default;
+
+template <typename W>
+W* Form7::add(const char* name, W* widget) {
+    widget->setObjectName(name);
+    controls_.add(name, ports_.emplace_back(widget));
+    return widget;
+}
+
+bool Form7::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        // The window manager's frame exists only once the window is on screen, and the placement
+        // counts the outer height: place it again the first time it has one.
+        if (!framed_ && frameGeometry().height() > height()) {
+            framed_ = true;
+            controller_->Form_Load();
+        }
+        controller_->Form_Activate();
+    }
+    return handled;
+}
+
+void Form7::done(int result) {
+    controller_->Form_Unload();
+    QDialog::done(result);
+}
+
+}  // namespace presslane

@@ -1,0 +1,114 @@
+#include "search/qt/form8.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/qt/click_label.h"
+#include "search/qt/pictures.h"
+
+namespace presslane {
+
+Form8::Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
+             std::vector<PortalSearch::Site> sites, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("Form8");
+    setWindowTitle(PortalSearch::kCaption);
+    setModal(true);
+    controls_.add("Form8", ports_.emplace_back(this));
+
+    auto* banner = add("Image1", new QLabel);
+    banner->setPixmap(magnifier_picture());
+    auto* hint = add("Label1", new QLabel("검색할 정보를 입력하세요.."));
+    auto* globe = add("Image3", new QLabel);
+    globe->setPixmap(globe_picture());
+    auto* top = new QHBoxLayout;
+    top->addWidget(banner);
+    top->addWidget(hint, 1);
+    top->addWidget(globe);
+
+    auto* frame = add("Frame1", new QGroupBox("검색"));
+    auto* grid = new QGridLayout(frame);
+    auto* combo = add("Combo1", new QComboBox);
+    // The user may type an engine name that is not in the list; the search then opens nothing.
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    auto* query = add("Text1", new QLineEdit);
+    auto* search = add("Command1", new QPushButton("검색"));
+    search->setAutoDefault(false);
+    grid->addWidget(add("Label2", new QLabel("검색사이트")), 0, 0);
+    grid->addWidget(combo, 0, 1);
+    grid->addWidget(add("Label3", new QLabel("검색내용")), 1, 0);
+    grid->addWidget(query, 1, 1);
+    grid->addWidget(search, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    auto* logos = new QHBoxLayout;
+    const char* logo_names[] = {"Image2", "Image4", "Image5", "Image6", "Image7", "Image8"};
+    std::vector<ClickLabel*> logo_labels;
+    for (std::size_t i = 0; i < PortalSearch::kEngines.size(); ++i) {
+        auto* logo = add(logo_names[i], new ClickLabel);
+        const QString name = QString::fromUtf8(PortalSearch::kEngines[i].name);
+        logo->setPixmap(name_tile(name, static_cast<int>(i)));
+        logo->setToolTip(name);
+        logos->addWidget(logo);
+        logo_labels.push_back(logo);
+    }
+    auto* ribbon = add("Image9", new QLabel);
+    ribbon->setPixmap(ribbon_picture({6 * 76 + 5 * 6, 5}));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(frame);
+    layout->addLayout(logos);
+    layout->addWidget(ribbon);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    engines_ = std::make_unique<ComboItems>(combo);
+    controller_ = std::make_unique<PortalSearch>(
+        controls_, *engines_, main_window, web1, pump, [query] { query->setFocus(); },
+        std::move(sites));
+    connect(search, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
+    connect(query, &QLineEdit::returnPressed, this,
+            [this] { controller_->Text1_KeyPress(PortalSearch::kEnterKey); });
+    void (PortalSearch::*const clicks[])() = {
+        &PortalSearch::Image2_Click, &PortalSearch::Image4_Click, &PortalSearch::Image5_Click,
+        &PortalSearch::Image6_Click, &PortalSearch::Image7_Click, &PortalSearch::Image8_Click};
+    for (std::size_t i = 0; i < logo_labels.size(); ++i)
+        connect(logo_labels[i], &ClickLabel::clicked, this,
+                [this, click = clicks[i]] { (controller_.get()->*click)(); });
+    // The layout fixes the window's size now, so the placement reads the height it will have.
+    adjustSize();
+    controller_->Form_Load();
+}
+
+Form8::~Form8() = default;
+
+template <typename W>
+W* Form8::add(const char* name, W* widget) {
+    widget->setObjectName(name);
+    controls_.add(name, ports_.emplace_back(widget));
+    return widget;
+}
+
+bool Form8::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        // The window manager's frame exists only once the window is on screen, and the placement
+        // counts the outer height: place it again the first time it has one.
+        if (!framed_ && frameGeometry().height() > height()) {
+            framed_ = true;
+            controller_->Form_Load();
+        }
+        controller_->Form_Activate();
+    }
+    return handled;
+}
+
+}  // namespace presslane

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+
+#include <QPointer>
+
+#include "search/qt/form7.h"
+#include "search/qt/form8.h"
+
+class QWidget;
+
+namespace presslane {
+
+class Clock;
+class ControlSet;
+class Dialogs;
+class EventPump;
+class WebBrowser;
+
+// The main window's two search windows, which share one place above its status bar: each opens
+// modally, is built anew for every opening, and unloads the other when it closes.
+class SearchWindows {
+public:
+    // main_window: the main window's controls ("Form1", "Frame10"); web1: its main browser.
+    SearchWindows(const ControlSet& main_window, WebBrowser& web1, Dialogs& dialogs,
+                  EventPump& pump, const Clock& clock, QWidget* parent);
+    ~SearchWindows();
+
+    // Picture15: shows the portal search window Form8 modally and returns when it has closed.
+    void open_portal_search();
+    // Picture14: shows the web-mail window Form7 modally and returns when it has closed.
+    void open_webmail();
+
+    // The window that is open now, or nullptr.
+    Form8* portal_search() const { return form8_; }
+    Form7* webmail() const { return form7_; }
+
+private:
+    const ControlSet& main_window_;
+    WebBrowser& web1_;
+    Dialogs& dialogs_;
+    EventPump& pump_;
+    const Clock& clock_;
+    QPointer<QWidget> parent_;
+    QPointer<Form8> form8_;
+    QPointer<Form7> form7_;
+    // Lets an opening call tell, after its modal loop, whether this owner still exists.
+    std::shared_ptr<void> alive_ = std::make_shared<int>(0);
+};
+
+}  // namespace presslane

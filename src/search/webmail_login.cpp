@@ -1,0 +1,119 @@
+#include "search/webmail_login.h"
+
+#include "browse/browser.h"
+#include "common/clock.h"
+#include "common/control_set.h"
+#include "common/dialogs.h"
+#include "common/endpoints.h"
+#include "common/event_pump.h"
+#include "common/item_list.h"
+#include "search/placement.h"
+
+namespace presslane {
+namespace {
+
+// Between looks at the login page the wait sleeps in the event loop rather than spinning.
+constexpr double kPollSeconds = 0.1;
+constexpr float kDay = 86400.0f;
+
+}  // namespace
+
+const std::array<const char*, 11> WebmailLogin::kProviders = {
+    "다음", "엠팔",       "네이트(라이코스)", "핫메일", "네이버",      "오르지오",
+    "파란", "코리아닷컴", "네띠앙",           "야후",   "구글(Gmail)",
+};
+
+WebmailLogin::Sites WebmailLogin::default_sites() {
+    return {endpoints::webmail_login_page(), endpoints::webmail_pages(), kLoginWaitSeconds};
+}
+
+WebmailLogin::WebmailLogin(const ControlSet& controls, ItemList& providers,
+                           const ControlSet& main_window, Ports ports,
+                           std::function<void()> focus_id, Sites sites)
+    : controls_(controls),
+      providers_(providers),
+      main_window_(main_window),
+      ports_(ports),
+      focus_id_(std::move(focus_id)),
+      sites_(std::move(sites)),
+      login_host_(endpoints::host_of(sites_.login_page)) {}
+
+std::string WebmailLogin::text(const char* control) const {
+    const Control* c = controls_.find(control);
+    return c ? c->caption() : std::string();
+}
+
+std::vector<std::pair<std::string, std::string>> WebmailLogin::fields() const {
+    return {{"userid", text("Text1")}, {"passwd", text("Text2")}};
+}
+
+// The password goes only into a document on the login host: whatever else is displayed (another
+// site's form with fields of the same names) is left alone.
+bool WebmailLogin::fill_login_page() { return ports_.web1.fill_fields(login_host_, fields()); }
+
+void WebmailLogin::Form_Load() {
+    if (Control* self = controls_.find("Form7"))
+        place_over_status_bar(*self, main_window_, kLeftOffset);
+}
+
+void WebmailLogin::Form_Activate() {
+    ports_.pump.process_pending();
+    providers_.clear();
+    for (const char* name : kProviders) providers_.add_item(name);
+    if (Control* combo = controls_.find("Combo1")) combo->set_caption(kProviders[0]);
+    if (focus_id_) focus_id_();
+}
+
+void WebmailLogin::Command1_Click() {
+    if (unloaded_) return;
+    ports_.pump.process_pending();
+    ports_.web1.navigate(sites_.login_page);
+    // The page displayed at the click, filled only when it is the login page; the page just
+    // requested replaces it when it arrives.
+    fill_login_page();
+}
+
+void WebmailLogin::Text2_KeyPress(int key_ascii) {
+    if (key_ascii == kEnterKey) Command1_Click();
+}
+
+void WebmailLogin::Command2_Click() {
+    // The wait lets events run, a second click among them.
+    if (waiting_ || unloaded_) return;
+    waiting_ = true;
+    ports_.pump.process_pending();
+    ports_.web1.navigate(sites_.login_page);
+    ports_.web1.control().set_visible(true);
+    const bool filled = wait_and_fill();
+    waiting_ = false;
+    // Closed while waiting: nobody is left to tell.
+    if (!filled && !unloaded_)
+        ports_.dialogs.message(kNoFieldsText, kCaption, Dialogs::Icon::Warning);
+}
+
+// Waits while the browser loads, while it has no document and until the login page's fields can
+// be filled, all within one limit; survives midnight like wait_seconds. The form is never
+// submitted: the user presses the page's own login button.
+bool WebmailLogin::wait_and_fill() {
+    float start = ports_.clock.seconds_since_midnight();
+    while (!unloaded_) {
+        Browser& browser = ports_.web1;
+        if (!browser.busy() && browser.has_document() && fill_login_page()) return true;
+        const float now = ports_.clock.seconds_since_midnight();
+        if (now < start) start -= kDay;
+        if (now - start > sites_.login_wait_seconds) return false;
+        ports_.pump.process_pending();
+        ports_.pump.wait_for_events(kPollSeconds);
+    }
+    return false;
+}
+
+void WebmailLogin::open_provider(std::size_t provider) {
+    ports_.pump.process_pending();
+    if (provider < sites_.provider_pages.size())
+        ports_.web1.navigate(sites_.provider_pages[provider]);
+}
+
+void WebmailLogin::Form_Unload() { unloaded_ = true; }
+
+}  // namespace presslane

@@ -1,0 +1,144 @@
+#include "settings/settings_dialog.h"
+
+#include "browse/browser.h"
+#include "browse/browser_host.h"
+#include "common/check_box.h"
+#include "common/control_set.h"
+#include "common/dialogs.h"
+#include "common/event_pump.h"
+#include "common/item_list.h"
+#include "common/number.h"
+#include "common/record_file.h"
+#include "media/channel_book.h"
+#include "settings/auto_start.h"
+#include "shell/geometry.h"
+#include "shell/screen.h"
+
+namespace presslane {
+
+SettingsDialog::SettingsDialog(const ControlSet& controls, Ports ports, Addresses addresses,
+                               std::filesystem::path app_folder, std::string program_path,
+                               std::function<void()> close)
+    : controls_(controls),
+      ports_(ports),
+      addresses_(std::move(addresses)),
+      folder_(std::move(app_folder)),
+      program_path_(std::move(program_path)),
+      close_(std::move(close)) {}
+
+std::string SettingsDialog::text(const char* control) const {
+    const Control* c = controls_.find(control);
+    return c ? c->caption() : std::string();
+}
+
+void SettingsDialog::set_caption(const char* control, const std::string& text) {
+    if (Control* c = controls_.find(control)) c->set_caption(text);
+}
+
+void SettingsDialog::set_visible(const char* control, bool visible) {
+    if (Control* c = controls_.find(control)) c->set_visible(visible);
+}
+
+void SettingsDialog::Form_Load() {
+    const std::string line = RecordFile(folder_ / BrowserHost::kSettingsFile).first_line();
+    if (!line.empty()) {
+        const Record fields = split_fields(line);
+        set_caption("Text1", field(fields, 1));
+        const auto popup = read_number(field(fields, 2));
+        ports_.check1.set_checked(popup && *popup != 0);
+    }
+
+    if (Control* c = controls_.find("Command8")) {
+        c->set_tooltip(ports_.main_browser.location_name() + kCommand8Tip);
+    }
+
+    LoadChannelNames();
+
+    set_caption("Combo1", RecordFile(folder_ / kRadioSettingsFile).first_line());
+
+    // An entry left by an older copy of the program (or one in another folder) is repaired here:
+    // turning the box on runs its action, which writes the running program's path.
+    const bool registered = !ReadKey(AutoStart::kValuePath).empty();
+    ports_.check2.set_checked(registered);
+    if (registered) Check2_Click();
+}
+
+void SettingsDialog::LoadChannelNames() {
+    ports_.combo1_items.clear();
+    for (const auto& name : ChannelBook(folder_ / ChannelBook::kBookFile).names()) {
+        ports_.combo1_items.add_item(name);
+    }
+}
+
+std::string SettingsDialog::ReadKey(const std::string& path) {
+    return ports_.auto_start.ReadKey(path);
+}
+
+void SettingsDialog::Command4_Click() { set_caption("Text1", addresses_.home_page); }
+
+void SettingsDialog::Command5_Click() { set_caption("Text1", addresses_.newspaper_shop); }
+
+void SettingsDialog::Command6_Click() { set_caption("Text1", addresses_.newsstand); }
+
+void SettingsDialog::Command7_Click() { set_caption("Text1", kBlankPage); }
+
+void SettingsDialog::Command8_Click() { set_caption("Text1", ports_.main_browser.location_url()); }
+
+// The record writer stores a "|" typed into the start page as the full-width "｜", so the
+// address cannot spill into the popup field that every reader takes from after the first "|".
+void SettingsDialog::save_settings() {
+    RecordFile(folder_ / BrowserHost::kSettingsFile)
+        .rewrite({{text("Text1"), ports_.check1.checked() ? "1" : "0"}});
+}
+
+void SettingsDialog::Command1_Click() {
+    save_settings();
+    if (close_) close_();
+}
+
+void SettingsDialog::Command2_Click() {
+    if (close_) close_();
+}
+
+void SettingsDialog::Command3_Click() { save_settings(); }
+
+void SettingsDialog::Check2_Click() {
+    if (ports_.check2.checked()) {
+        ports_.auto_start.register_program(AutoStart::kValueName, program_path_);
+    } else {
+        ports_.auto_start.unregister_program(AutoStart::kValueName);
+    }
+}
+
+void SettingsDialog::Command9_Click() {
+    ports_.pump.process_pending();
+    RecordFile(folder_ / geometry::kFileName).remove();
+    // The height a maximised window gets is the work area's; the dialog is not maximised to
+    // learn it, so nothing flickers on the screen.
+    const int maximised_height = ports_.screen.work_area().height;
+    Control& main = ports_.main_window;
+    main.set_width(kResetWidth);
+    main.set_left(ports_.screen.screen_size().width - kResetWidth);
+    main.set_top(0);
+    main.set_height(maximised_height - kResetHeightMargin);
+    ports_.dialogs.message("프레스레인 기본설정 크기로 설정되었습니다", "결과");
+}
+
+void SettingsDialog::Command10_Click() { set_visible("Picture1", true); }
+
+void SettingsDialog::Label7_Click() { set_visible("Picture1", false); }
+
+void SettingsDialog::Command11_Click() {
+    ports_.dialogs.message(
+        "죄송합니다\r\n\r\n당분간 마케팅 계약이 성립된 방송사들을 중심으로 채널을 공유하도록 "
+        "하겠습니다",
+        "현재 이 기능은 제공되지 않습니다");
+}
+
+void SettingsDialog::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    RecordFile(folder_ / kRadioSettingsFile).rewrite({{text("Combo1")}});
+}
+
+}  // namespace presslane
