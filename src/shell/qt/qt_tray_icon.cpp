@@ -15,8 +15,13 @@ void QtTrayIcon::add(const TrayRecord& record) {
     connect(tray_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (!on_message) return;
-                if (reason == QSystemTrayIcon::Trigger) on_message(Tray::kLeftButtonUp);
-                if (reason == QSystemTrayIcon::Context) on_message(Tray::kRightButtonUp);
+                // The second click of a double click is a left-button release as well, so two
+                // quick clicks hide and restore the window as two slow ones do.
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+                    on_message(Tray::kLeftButtonUp);
+                } else if (reason == QSystemTrayIcon::Context) {
+                    on_message(Tray::kRightButtonUp);
+                }
             });
     tray_->show();
     show_balloon(record);
