@@ -41,7 +41,7 @@ public:
         WebBrowser& main_browser;
         std::filesystem::path app_folder;
         std::function<std::string()> view_mode;
-        std::function<void()> open_settings;  // the settings dialog, once there is one
+        std::function<void()> open_settings;  // the settings dialog, modal
     };
 
     MediaPaneWidget(QFrame* frame8, ControlSet& controls, Context context);

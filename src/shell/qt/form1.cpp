@@ -21,6 +21,9 @@
 #include "common/qt/click_label.h"
 #include "mail/qt/article_tools.h"
 #include "media/qt/media_pane_widget.h"
+#include "search/qt/search_windows.h"
+#include "settings/qt/form3.h"
+#include "settings/xdg_auto_start.h"
 #include "shell/main_menu.h"
 #include "shell/qt/form6.h"
 #include "shell/qt/form9.h"
@@ -77,7 +80,7 @@ constexpr const char* kPaneNames[] = {"Frame1", "Frame2", "Frame3", "Frame4", "F
 
 Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
              BrowserHost::Addresses addresses, MainWindow::Hooks hooks)
-    : QMainWindow(nullptr), client_(new QWidget(this)) {
+    : QMainWindow(nullptr), ports_(ports), folder_(app_folder), client_(new QWidget(this)) {
     setObjectName("Form1");
     setWindowTitle(QString::fromStdString("프레스레인 [" + addresses.domain + "]"));
     setCentralWidget(client_);
@@ -99,13 +102,9 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
     media_ = new MediaPaneWidget(
         static_cast<QFrame*>(static_cast<WidgetControl*>(controls_.find("Frame8"))->widget()),
         controls_,
-        MediaPaneWidget::Context{ports.dialogs,
-                                 ports.pump,
-                                 ports.clock,
-                                 *web1_,
-                                 app_folder,
+        MediaPaneWidget::Context{ports.dialogs, ports.pump, ports.clock, *web1_, app_folder,
                                  [this] { return controller_->layout_state().view_mode; },
-                                 {}});
+                                 [this] { open_settings(); }});
     hooks.load_verified_radio = [this] { media_->controller().load_verified_radio(); };
     hooks.load_my_radio = [this] { media_->controller().load_my_radio(); };
     hooks.radio_on = [this] { media_->controller().radio_on(); };
@@ -133,6 +132,8 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
     articles_->install(hooks.browse, hooks.load_bookmark_titles);
 
     build_tray(hooks, ports.clock);
+    auto_start_ = std::make_unique<XdgAutoStart>(default_autostart_folder());
+    hooks.open_settings = [this] { open_settings(); };
     hooks.open_about = [this, version = addresses.version] {
         Form6::open(version, endpoints::home_page(), this);
     };
@@ -147,6 +148,10 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
         std::move(app_folder), std::move(addresses), std::move(hooks));
     connect_browser();
     build_menu_bar();
+    searches_ = std::make_unique<SearchWindows>(controls_, *web1_, ports.dialogs, ports.pump,
+                                                ports.clock, this);
+    on_click("Picture15", [this] { searches_->open_portal_search(); });
+    on_click("Picture14", [this] { searches_->open_webmail(); });
 
     timer2_.setInterval(1000);
     connect(&timer2_, &QTimer::timeout, this, [this] { controller_->Timer2_Timer(); });
@@ -160,6 +165,13 @@ W* Form1::add(const char* name, W* widget) {
     widget->setObjectName(name);
     controls_.add(name, control_ports_.emplace_back(widget));
     return widget;
+}
+
+template <typename F>
+void Form1::on_click(const char* name, F handler) {
+    auto* label =
+        static_cast<ClickLabel*>(static_cast<WidgetControl*>(controls_.find(name))->widget());
+    connect(label, &ClickLabel::clicked, this, handler);
 }
 
 ClickLabel* Form1::picture(const char* name, const QString& text, QWidget* parent,
@@ -362,17 +374,12 @@ void Form1::build_tool_strip() {
                              15, 1080, 350);
         tool->setFrameShape(QFrame::StyledPanel);
     }
-    auto on = [this](const char* name, auto handler) {
-        auto* label =
-            static_cast<ClickLabel*>(static_cast<WidgetControl*>(controls_.find(name))->widget());
-        connect(label, &ClickLabel::clicked, this, handler);
-    };
-    on("Picture6", [this] { controller_->toggle_view(); });
-    on("Picture2", [this] { controller_->host().Picture2_Click(); });
-    on("Picture12", [this] { controller_->toggle_menu_position(); });
-    on("Picture10", [this] { controller_->host().Picture10_Click(); });
-    on("Picture5", [this] { controller_->host().Picture5_Click(); });
-    on("Picture9", [this] { controller_->host().Picture9_Click(); });
+    on_click("Picture6", [this] { controller_->toggle_view(); });
+    on_click("Picture2", [this] { controller_->host().Picture2_Click(); });
+    on_click("Picture12", [this] { controller_->toggle_menu_position(); });
+    on_click("Picture10", [this] { controller_->host().Picture10_Click(); });
+    on_click("Picture5", [this] { controller_->host().Picture5_Click(); });
+    on_click("Picture9", [this] { controller_->host().Picture9_Click(); });
 }
 
 void Form1::build_media_pane() {
@@ -472,6 +479,13 @@ void Form1::close_program_windows() {
         w->close();
         ++closed;
     }
+}
+
+void Form1::open_settings() {
+    Form3::open(
+        {ports_.dialogs, ports_.pump, ports_.screen, *auto_start_, *web1_, *controls_.find("Form1"),
+         folder_, QCoreApplication::applicationFilePath().toStdString()},
+        this);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

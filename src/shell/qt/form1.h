@@ -23,7 +23,9 @@ class MediaPaneWidget;
 class ClickLabel;
 class Clock;
 class QtTrayIcon;
+class SearchWindows;
 class Tray;
+class XdgAutoStart;
 class WebBrowser;
 
 // The main window (Form1): builds every pane as a real widget named after its control, hands
@@ -54,6 +56,9 @@ protected:
 private:
     template <typename W>
     W* add(const char* name, W* widget);
+    // Runs handler on every click of the named picture.
+    template <typename F>
+    void on_click(const char* name, F handler);
     ClickLabel* picture(const char* name, const QString& text, QWidget* parent,
                         const QString& tooltip, int left, int top, int width, int height);
     void build_toolbar();
@@ -70,7 +75,11 @@ private:
     // window manager has framed the window its frame size is unknown.
     void show_with_frame();
     void close_program_windows();
+    // The settings dialog, from the menu bar and the bottom bar's settings button.
+    void open_settings();
 
+    MainWindow::Ports ports_;
+    std::filesystem::path folder_;
     std::deque<WidgetControl> control_ports_;
     ControlSet controls_;
     QWidget* client_;
@@ -89,6 +98,9 @@ private:
     MediaPaneWidget* media_ = nullptr;  // owned by Frame8
     QtTrayIcon* tray_icon_ = nullptr;   // owned by the window
     std::unique_ptr<Tray> tray_;
+    std::unique_ptr<XdgAutoStart> auto_start_;
+    // The portal search and web-mail windows of the bottom bar.
+    std::unique_ptr<SearchWindows> searches_;
 };
 
 }  // namespace presslane

@@ -9,9 +9,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 
 #include "browse/qt/web_browser.h"
 #include "common/qt/qt_clock.h"
@@ -21,6 +28,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_platform.h"
 #include "fakes/temp_dir.h"
+#include "shell/about_window.h"
 #include "support/loopback_server.h"
 #include "support/pump_until.h"
 #include "shell/qt/form1.h"
@@ -136,6 +144,60 @@ TEST_F(MainWindowOnWebEngine, CloseSequenceWritesTheGeometryAndEndsTheProcess) {
                                  std::to_string(frame.height()) + "\r\n";
     EXPECT_THROW(window().controller().Form_Unload(), ProcessEnded);
     EXPECT_EQ(bytes_of(dir.path() / "lane_desk_x_y_setting.res"), expected);
+}
+
+// The tray icon lives from the load sequence on, and its left clicks hide and restore the window.
+TEST_F(MainWindowOnWebEngine, TrayIconHidesAndRestoresTheWindow) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) GTEST_SKIP() << "the desktop has no tray";
+    EXPECT_EQ(window().findChild<QSystemTrayIcon*>(), nullptr);
+    window().controller().Form_Load();
+    auto* tray = window().findChild<QSystemTrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_TRUE(tray->isVisible());
+    EXPECT_EQ(tray->toolTip(), "Press Lane 2005");
+    window().showNormal();
+    ASSERT_TRUE(pump_until([&] { return window().isVisible(); }));
+    emit tray->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(pump_until([&] { return !window().isVisible(); }));
+    emit tray->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(pump_until([&] { return window().isVisible() && !window().isMinimized(); }));
+    EXPECT_THROW(window().controller().Form_Unload(), ProcessEnded);
+    EXPECT_EQ(window().findChild<QSystemTrayIcon*>(), nullptr);
+}
+
+// The menu bar is built from the command table with its separators, and its commands open their
+// windows: the about window shows the version and keeps the history's lines as they are.
+TEST_F(MainWindowOnWebEngine, MenuBarOpensTheAboutWindow) {
+    QStringList titles;
+    for (QAction* a : window().menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"환경설정(&E)", "미디어설정(&M)", "기사편집(&A)", "부가기능(&O)",
+                                   "▶손가락 하나로 모든 뉴스를 : 프레스레인(&H)"}));
+    auto* settings = window().findChild<QMenu*>("menu02");
+    ASSERT_NE(settings, nullptr);
+    int separators = 0;
+    for (QAction* a : settings->actions()) separators += a->isSeparator();
+    EXPECT_EQ(settings->actions().size(), 10);
+    EXPECT_EQ(separators, 3);
+
+    std::string version;
+    int blocks = 0, lines = 0;
+    QTimer::singleShot(0, [&] {
+        pump_until([] { return QApplication::activeModalWidget() != nullptr; }, 10000);
+        QWidget* about = QApplication::activeModalWidget();
+        if (!about || about->objectName() != "Form6") return;
+        version = about->findChild<QLabel*>("Label2")->text().toStdString();
+        const auto* history = about->findChild<QPlainTextEdit*>("Text1");
+        blocks = history->document()->blockCount();
+        lines = QString::fromStdString(AboutWindow::upgrade_history()).count("\r\n") + 1;
+        about->findChild<QPushButton*>("Command1")->click();
+    });
+    auto* command = window().findChild<QAction*>("menu02_3");
+    ASSERT_NE(command, nullptr);
+    command->trigger();
+    EXPECT_EQ(version, "Lane Desk 4.47");
+    EXPECT_GT(lines, 40);
+    EXPECT_EQ(blocks, lines);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // The wait sleeps in the event loop: a busy loop would burn about a second of processor time.
