@@ -74,8 +74,8 @@ height=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
 # Client-area points: the tool strip hangs in the bottom right corner, the address bar and the
 # toolbar sit at fixed places under the menu bar, and the scrapbook buttons follow the address box
 # in Frame9.
-scrap_tool=("$((width - 112))" "$((height - 38))")
-mail_tool=("$((width - 39))" "$((height - 38))")
+scrap_tool=("$((width - 112))" "$((height - 38 + menu_bar))")
+mail_tool=("$((width - 39))" "$((height - 38 + menu_bar))")
 my_scrap=(420 $((menu_bar + 35)))
 bookmark_button=(187 $((menu_bar + 71)))
 address_box=(64 $((menu_bar + 71)))

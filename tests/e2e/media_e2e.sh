@@ -76,12 +76,13 @@ check "the auto-play channel of the own book plays at start-up" wait_for 30 requ
 check "auto-play requested no other stream" bash -c "! grep '^/stream' '$log' | grep -qvxF '/stream?mine'"
 sleep 2
 
-# The window's client area: the bottom bar lies 50 pixels above its lower edge and the media pane
-# stands on it at the left.
+# The window's client area: the bottom bar lies 50 pixels above its lower edge, less the menu bar
+# (the panes are laid out from the window's outer height), and the media pane stands on it at the
+# left.
 main=$(window_of "$app_pid" "프레스레인 v4.47 ["*)
 xdotool windowactivate --sync "$main" 2>/dev/null
 eval "$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print "cx=" $4} /Absolute upper-left Y/ {print "cy=" $4} /Height:/ {print "ch=" $2}')"
-bar_top=$((cy + ch - 50))
+bar_top=$((cy + ch - 50 + menu_bar))
 pane_top=$((bar_top - 216))
 player_x=$((cx + 20)) player_y=$((pane_top + 20))
 check "the pane is hidden after start-up while the stream plays" light "$player_x" "$player_y"

@@ -1,7 +1,8 @@
 # The update chain runs lane_desk and update against a product server on loopback. The server
 # base is a build setting, so the two programs are linked once more with the endpoints compiled
-# for 127.0.0.1:PRESSLANE_TEST_SERVER_PORT; their own copy of the endpoints takes the place of
-# the library's, and every other object is the one the installed programs use.
+# for 127.0.0.1:PRESSLANE_TEST_SERVER_PORT (the web-mail login page too); their own copy of the
+# endpoints takes the place of the library's, and every other object is the one the installed
+# programs use.
 # The port lies below the range the system hands out for ephemeral ports, so that no other test's
 # server lands on it by chance.
 set(PRESSLANE_TEST_SERVER_PORT 28471 CACHE STRING
@@ -19,6 +20,7 @@ foreach(program lane_desk update)
     target_link_libraries(${program}_loopback PRIVATE ${libs})
     target_compile_definitions(${program}_loopback PRIVATE
         PRESSLANE_SERVER="http://127.0.0.1:${PRESSLANE_TEST_SERVER_PORT}"
+        PRESSLANE_WEBMAIL_LOGIN="http://127.0.0.1:${PRESSLANE_TEST_SERVER_PORT}/session/login.html"
         PRESSLANE_VERSION="${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
     # Copied into an application folder, it finds libGrabkit.so beside itself.
     set_target_properties(${program}_loopback PROPERTIES BUILD_RPATH "$ORIGIN")
