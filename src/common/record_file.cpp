@@ -1,13 +1,10 @@
 #include "common/record_file.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include "common/file_write.h"
 #include "common/cp949.h"
 
 namespace presslane {
@@ -20,20 +17,6 @@ std::string encode_record(const Record& record) {
         line += clean_field(record[i]);
     }
     return cp949::encode(line) + "\r\n";
-}
-
-// Writes all bytes and flushes them to the disk; false on any short write.
-bool write_all(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 }  // namespace
@@ -113,25 +96,13 @@ std::vector<Record> RecordFile::records() const {
 }
 
 bool RecordFile::append(const Record& record) const {
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool ok = write_all(fd, encode_record(record));
-    return (::close(fd) == 0) && ok;
+    return append_to_file(path_, encode_record(record));
 }
 
 bool RecordFile::rewrite(const std::vector<Record>& records) const {
     std::string bytes;
     for (const auto& record : records) bytes += encode_record(record);
-
-    std::filesystem::path scratch = path_;
-    scratch += ".new";
-    const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = std::rename(scratch.c_str(), path_.c_str()) == 0;
-    if (!ok) ::unlink(scratch.c_str());
-    return ok;
+    return write_file_atomically(path_, bytes);
 }
 
 bool RecordFile::remove() const {

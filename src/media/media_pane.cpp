@@ -16,7 +16,6 @@ namespace presslane {
 namespace {
 
 constexpr const char* kSeparator = "------------";
-constexpr const char* kRadioSettingsFile = "lane_desk_setting_radio.res";
 
 }  // namespace
 
@@ -61,7 +60,7 @@ void MediaPane::load_my_radio() {
 
 std::string MediaPane::radio_on() {
     ports_.pump.process_pending();
-    const std::string name = RecordFile(folder_ / kRadioSettingsFile).first_line();
+    const std::string name = RecordFile(folder_ / ChannelBook::kAutoPlayFile).first_line();
     if (Control* combo = controls_.find("Combo2")) combo->set_caption(name);
     if (name.empty()) return {};
     // Only the user's own book is searched: the verified list changes with every start.

@@ -54,7 +54,7 @@ void SettingsDialog::Form_Load() {
 
     LoadChannelNames();
 
-    set_caption("Combo1", RecordFile(folder_ / kRadioSettingsFile).first_line());
+    set_caption("Combo1", RecordFile(folder_ / ChannelBook::kAutoPlayFile).first_line());
 
     // An entry left by an older copy of the program (or one in another folder) is repaired here:
     // turning the box on runs its action, which writes the running program's path.
@@ -138,7 +138,7 @@ void SettingsDialog::Command11_Click() {
 void SettingsDialog::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    RecordFile(folder_ / kRadioSettingsFile).rewrite({{text("Combo1")}});
+    RecordFile(folder_ / ChannelBook::kAutoPlayFile).rewrite({{text("Combo1")}});
 }
 
 }  // namespace presslane

@@ -23,7 +23,6 @@ class Screen;
 // its controls and does not notify the main window: the files carry the settings.
 class SettingsDialog {
 public:
-    static constexpr const char* kRadioSettingsFile = "lane_desk_setting_radio.res";
     static constexpr const char* kCommand8Tip = " -> 첫페이지로 설정합니다";
     static constexpr const char* kBlankPage = "about: blank";
     static constexpr int kResetWidth = 14200;

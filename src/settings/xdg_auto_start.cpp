@@ -1,7 +1,6 @@
 #include "settings/xdg_auto_start.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -9,10 +8,11 @@
 #include <string_view>
 #include <system_error>
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "common/file_write.h"
 
 namespace presslane {
 namespace {
@@ -160,19 +160,6 @@ bool make_folder(const std::filesystem::path& folder) {
     return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-bool write_all(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 }  // namespace
 
 XdgAutoStart::XdgAutoStart(std::filesystem::path folder) : folder_(std::move(folder)) {}
@@ -219,14 +206,7 @@ void XdgAutoStart::register_program(const std::string& name, const std::string& 
                               "Terminal=false\n"
                               "X-GNOME-Autostart-enabled=true\n";
 
-    std::filesystem::path scratch = entry_path();
-    scratch += ".new";
-    const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    bool ok = write_all(fd, entry) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = std::rename(scratch.c_str(), entry_path().c_str()) == 0;
-    if (!ok) ::unlink(scratch.c_str());
+    write_file_atomically(entry_path(), entry);
 }
 
 void XdgAutoStart::unregister_program(const std::string& name) {

@@ -24,19 +24,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# xdotool's own name matching does not read Korean reliably: titles are compared here.
-window_titled() {  # window_titled PREFIX: the program's visible window whose title starts so
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
-            "$1"*) echo "$id"; return 0 ;;
-        esac
-    done
-    return 1
-}
 main_window() { window_titled "프레스레인 v4.47 ["; }
-shown() { [ -n "$(window_titled "$1")" ]; }
-not_shown() { ! shown "$1"; }
 titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
 requests() { grep -cxF -- "$1" "$log" 2>/dev/null; }
 requested_times() { [ "$(requests "$1")" -ge "$2" ]; }

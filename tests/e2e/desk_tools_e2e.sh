@@ -24,22 +24,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-window_titled() {  # window_titled PREFIX: the program's visible window whose title starts so
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
-            "$1"*) echo "$id"; return 0 ;;
-        esac
-    done
-    return 1
-}
 main_window() { window_titled "프레스레인 v4.47 ["; }
-shown() { [ -n "$(window_titled "$1")" ]; }
-not_shown() { ! shown "$1"; }
 main_shown() { [ -n "$(main_window)" ]; }
 main_hidden() { [ -z "$(main_window)" ]; }
 requested() { grep -qxF -- "$1" "$log" 2>/dev/null; }
-submitted() { grep -q '^/session/submit' "$log" 2>/dev/null; }
+not_submitted() { ! grep -q '^/session/submit' "$log" 2>/dev/null; }
 opened_is() { [ -f "$opened" ] && [ "$(tail -1 "$opened")" = "$1" ]; }
 opened_times() { [ -f "$opened" ] && [ "$(grep -c '' "$opened")" -eq "$1" ]; }
 
@@ -205,7 +194,7 @@ check "the waiting login fills both fields of the login page" \
     wait_for 30 requested "/filled?passwd=pa&ss #1&userid=reader01"
 sleep 1
 import -window root "$shots/webmail-filled.png"
-check "nothing was submitted" bash -c "! grep -q '^/session/submit' '$log'"
+check "nothing was submitted" not_submitted
 close_window "프레스레인 메일검색"
 
 # Exit from the menu ends the program and takes the tray icon along.

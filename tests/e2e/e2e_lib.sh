@@ -45,3 +45,16 @@ main_window() {
     return 1
 }
 has_main_window() { [ -n "$(main_window)" ]; }
+
+# The program's visible window whose title starts with PREFIX, and whether one is shown.
+window_titled() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
+            "$1"*) echo "$id"; return 0 ;;
+        esac
+    done
+    return 1
+}
+shown() { [ -n "$(window_titled "$1")" ]; }
+not_shown() { ! shown "$1"; }
