@@ -25,6 +25,7 @@
 
 #include "browse/qt/web_page.h"
 #include "support/loopback_server.h"
+#include "support/web_page_steps.h"
 
 namespace presslane {
 namespace {
@@ -64,25 +65,6 @@ LoopbackServer& server() {
 
 bool wait_for(const std::function<bool()>& done, int ms = kLoadMs) {
     return QTest::qWaitFor(done, ms);
-}
-
-// Navigates through the port and waits for the engine to report the end of that load.
-bool load(WebBrowser& browser, const std::string& address) {
-    QSignalSpy finished(browser.page(), &QWebEnginePage::loadFinished);
-    browser.navigate(address);
-    return wait_for([&] { return finished.count() > 0; });
-}
-
-// Runs a script in the page's own world and returns its result as text.
-std::string run_js(WebBrowser& browser, const QString& script) {
-    bool done = false;
-    QString result;
-    browser.page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value.toString();
-        done = true;
-    });
-    wait_for([&] { return done; });
-    return result.toStdString();
 }
 
 // Popup windows the engine opened on its own: visible top-level views that no test created.

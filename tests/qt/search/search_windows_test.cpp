@@ -31,6 +31,7 @@
 #include "search/qt/form8.h"
 #include "search/qt/search_windows.h"
 #include "support/pump_until.h"
+#include "support/web_page_steps.h"
 
 namespace presslane {
 namespace {
@@ -116,24 +117,6 @@ public:
 private:
     QTimer timer_;
 };
-
-bool load(WebBrowser& browser, const std::string& address) {
-    QSignalSpy finished(browser.page(), &QWebEnginePage::loadFinished);
-    browser.navigate(address);
-    return pump_until([&] { return finished.count() > 0; });
-}
-
-// Reads a value from the page's own world.
-std::string run_js(WebBrowser& browser, const QString& script) {
-    bool done = false;
-    QString result;
-    browser.page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value.toString();
-        done = true;
-    });
-    pump_until([&] { return done; });
-    return result.toStdString();
-}
 
 using Fields = std::pair<std::string, std::string>;
 
