@@ -4,7 +4,6 @@
 #include <vector>
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,12 +19,7 @@ namespace presslane {
 
 Form7::Form7(const ControlSet& main_window, WebmailLogin::Ports ports, WebmailLogin::Sites sites,
              QWidget* parent)
-    : QDialog(parent) {
-    setObjectName("Form7");
-    setWindowTitle(WebmailLogin::kCaption);
-    setModal(true);
-    controls_.add("Form7", ports_.emplace_back(this));
-
+    : SearchDialog("Form7", WebmailLogin::kCaption, parent) {
     auto* banner = add("Image1", new QLabel);
     banner->setPixmap(envelope_picture());
     auto* top = new QHBoxLayout;
@@ -103,31 +97,11 @@ Form7::Form7(const ControlSet& main_window, WebmailLogin::Ports ports, WebmailLo
                 [this, click = clicks[i]] { (controller_.get()->*click)(); });
     // The layout fixes the window's size now, so the placement reads the height it will have.
     adjustSize();
+    set_steps([this] { controller_->Form_Load(); }, [this] { controller_->Form_Activate(); });
     controller_->Form_Load();
 }
 
 Form7::~Form7() = default;
-
-template <typename W>
-W* Form7::add(const char* name, W* widget) {
-    widget->setObjectName(name);
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
-}
-
-bool Form7::event(QEvent* event) {
-    const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate) {
-        // The window manager's frame exists only once the window is on screen, and the placement
-        // counts the outer height: place it again the first time it has one.
-        if (!framed_ && frameGeometry().height() > height()) {
-            framed_ = true;
-            controller_->Form_Load();
-        }
-        controller_->Form_Activate();
-    }
-    return handled;
-}
 
 void Form7::done(int result) {
     controller_->Form_Unload();

@@ -1,7 +1,6 @@
 #include "search/qt/form8.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,12 +16,7 @@ namespace presslane {
 
 Form8::Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
              std::vector<PortalSearch::Site> sites, QWidget* parent)
-    : QDialog(parent) {
-    setObjectName("Form8");
-    setWindowTitle(PortalSearch::kCaption);
-    setModal(true);
-    controls_.add("Form8", ports_.emplace_back(this));
-
+    : SearchDialog("Form8", PortalSearch::kCaption, parent) {
     auto* banner = add("Image1", new QLabel);
     banner->setPixmap(magnifier_picture());
     auto* hint = add("Label1", new QLabel("검색할 정보를 입력하세요.."));
@@ -85,30 +79,10 @@ Form8::Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
                 [this, click = clicks[i]] { (controller_.get()->*click)(); });
     // The layout fixes the window's size now, so the placement reads the height it will have.
     adjustSize();
+    set_steps([this] { controller_->Form_Load(); }, [this] { controller_->Form_Activate(); });
     controller_->Form_Load();
 }
 
 Form8::~Form8() = default;
-
-template <typename W>
-W* Form8::add(const char* name, W* widget) {
-    widget->setObjectName(name);
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
-}
-
-bool Form8::event(QEvent* event) {
-    const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate) {
-        // The window manager's frame exists only once the window is on screen, and the placement
-        // counts the outer height: place it again the first time it has one.
-        if (!framed_ && frameGeometry().height() > height()) {
-            framed_ = true;
-            controller_->Form_Load();
-        }
-        controller_->Form_Activate();
-    }
-    return handled;
-}
 
 }  // namespace presslane

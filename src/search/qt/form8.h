@@ -1,14 +1,10 @@
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <vector>
 
-#include <QDialog>
-
-#include "common/control_set.h"
 #include "common/qt/combo_items.h"
-#include "common/qt/widget_control.h"
+#include "search/qt/search_dialog.h"
 #include "search/portal_search.h"
 
 namespace presslane {
@@ -18,7 +14,7 @@ class EventPump;
 
 // The portal search window on Qt: builds the controls of Form8 and forwards their events to the
 // PortalSearch controller; every activation of the window runs its Form_Activate.
-class Form8 : public QDialog {
+class Form8 : public SearchDialog {
     Q_OBJECT
 public:
     Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
@@ -27,20 +23,10 @@ public:
     ~Form8() override;
 
     PortalSearch& controller() { return *controller_; }
-    const ControlSet& controls() const { return controls_; }
-
-protected:
-    bool event(QEvent* event) override;
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget);
-
-    std::deque<WidgetControl> ports_;
-    ControlSet controls_;
     std::unique_ptr<ComboItems> engines_;
     std::unique_ptr<PortalSearch> controller_;
-    bool framed_ = false;
 };
 
 }  // namespace presslane
