@@ -18,11 +18,6 @@ work=$(mktemp -d)
 app="$work/PressLane"
 log="$work/requests.log"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 main_window() { window_titled "프레스레인 v4.47 ["; }
 titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }

@@ -10,11 +10,6 @@ mkdir -p "$shots"
 work=$(mktemp -d)
 app="$work/PressLane"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 caption() { local id; id=$(main_window) && xdotool getwindowname "$id" 2>/dev/null; }
 titled() { caption | grep -qP -- "$1"; }

@@ -18,11 +18,6 @@ app="$work/PressLane"
 log="$work/requests.log"
 opened="$work/opened"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 main_window() { window_titled "프레스레인 v4.47 ["; }
 main_shown() { [ -n "$(main_window)" ]; }

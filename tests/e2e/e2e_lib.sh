@@ -3,6 +3,13 @@ failures=0
 passes=0
 pids=()
 
+# On exit every process a script started ends and its scratch folder $work goes.
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    [ -n "${work:-}" ] && rm -rf "$work"
+}
+trap cleanup EXIT
+
 check() {  # check NAME COMMAND...: one expectation
     local name="$1"
     shift

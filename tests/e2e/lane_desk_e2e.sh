@@ -9,11 +9,6 @@ mkdir -p "$shots"
 work=$(mktemp -d)
 app="$work/PressLane"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
 no_engine_left() { ! pgrep -f "$app/" >/dev/null; }

@@ -14,11 +14,6 @@ work=$(mktemp -d)
 app="$work/PressLane"
 served="$work/served"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 # The first window of a process whose title matches the pattern (xdotool's own matching does not
 # read Korean reliably, so titles are compared here).
