@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -9,8 +8,7 @@
 
 #include "bookmarks/bookmarks_window.h"
 #include "bookmarks/qt/widget_list_box.h"
-#include "common/control_set.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 
 namespace presslane {
 
@@ -46,11 +44,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget);
-
-    std::deque<WidgetControl> ports_;
-    ControlSet controls_;
+    WidgetControlSet controls_;
     std::unique_ptr<WidgetListBox> list_;
     std::unique_ptr<BookmarksWindow> controller_;
     bool activated_ = false;

@@ -102,7 +102,7 @@ QPixmap CatalogueView::logo_tile(const QString& name, const QColor& colour, int 
     return tile;
 }
 
-CatalogueView::CatalogueView(QWidget* client, ControlSet& controls, Ports ports, Hooks hooks)
+CatalogueView::CatalogueView(QWidget* client, WidgetControlSet& controls, Ports ports, Hooks hooks)
     : controls_(controls),
       hooks_(hooks),
       special_(
@@ -121,13 +121,6 @@ CatalogueView::CatalogueView(QWidget* client, ControlSet& controls, Ports ports,
 
 CatalogueView::~CatalogueView() = default;
 
-template <typename W>
-W* CatalogueView::add(const std::string& name, W* widget) {
-    widget->setObjectName(QString::fromStdString(name));
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
-}
-
 void CatalogueView::build_bars() {
     for (const catalogue::Bar& bar : catalogue::bars()) {
         QWidget* frame = widget_of(controls_, bar.frame);
@@ -137,7 +130,8 @@ void CatalogueView::build_bars() {
         int column = 0;
         for (const catalogue::Menu& menu : catalogue::menus()) {
             if (std::string_view(menu.bar) != bar.frame) continue;
-            auto* label = add(menu.label, new QLabel(QString::fromUtf8(menu.caption), frame));
+            auto* label =
+                controls_.add(menu.label, new QLabel(QString::fromUtf8(menu.caption), frame));
             label->setAlignment(Qt::AlignCenter);
             label->setFont(font_of(12));
             paint_background(label, colour_of(bar.colour));
@@ -149,7 +143,7 @@ void CatalogueView::build_bars() {
         }
     }
     if (QWidget* frame = widget_of(controls_, "Frame2")) {
-        auto* all = add("Label1000", new ClickLabel("신문사 모두보기", frame));
+        auto* all = controls_.add("Label1000", new ClickLabel("신문사 모두보기", frame));
         all->setAlignment(Qt::AlignCenter);
         all->setFont(font_of(12));
         all->setToolTip("클릭하시면 대한민국 신문사들을 모두 보실 수 있습니다");
@@ -184,7 +178,7 @@ void CatalogueView::build_start_pane(QWidget* client) {
     };
     int left = kFirstLabel;
     for (const Command& c : commands) {
-        auto* picture = add(c.name, new ClickLabel({}, frame));
+        auto* picture = controls_.add(c.name, new ClickLabel({}, frame));
         place(picture, left, 150, 1920, 315);
         picture->setToolTip(QString::fromUtf8(c.tooltip));
         picture->setPixmap(command_face(client->style()->standardIcon(c.icon),
@@ -199,7 +193,7 @@ void CatalogueView::build_menus(QWidget* client) {
     for (const catalogue::Menu& menu : catalogue::menus()) {
         const catalogue::Bar* bar = catalogue::bar(menu.bar);
         const QColor colour = bar ? colour_of(bar->colour) : QColor(64, 64, 64);
-        auto* frame = add(catalogue::menu_control(menu), new QFrame(client));
+        auto* frame = controls_.add(catalogue::menu_control(menu), new QFrame(client));
         paint_background(frame, colour);
         frame->setFrameShape(QFrame::Box);
         // A menu has no mouse handler: moving over it must not reach the window behind, which
@@ -217,8 +211,8 @@ void CatalogueView::build_menus(QWidget* client) {
                 y += kHeadingStep;
                 continue;
             }
-            auto* logo = add(catalogue::logo_control(item.array, menu.logo_member),
-                             new ClickLabel({}, frame));
+            auto* logo = controls_.add(catalogue::logo_control(item.array, menu.logo_member),
+                                       new ClickLabel({}, frame));
             place(logo, logo_left, y, kLogoWidth, kLogoHeight);
             logo->setPixmap(logo_tile(name, colour, logo->width(), logo->height()));
             if (item.tooltip) logo->setToolTip(QString::fromUtf8(item.tooltip));
@@ -236,7 +230,7 @@ void CatalogueView::build_menus(QWidget* client) {
     }
     // The two empty menus exist but are never shown.
     for (const char* name : catalogue::kEmptyMenus) {
-        add(name, new QFrame(client))->hide();
+        controls_.add(name, new QFrame(client))->hide();
     }
 }
 

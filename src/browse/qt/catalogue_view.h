@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <string>
 
@@ -10,8 +9,7 @@
 #include "browse/popup_blocker.h"
 #include "browse/site_catalogue.h"
 #include "browse/page_actions.h"
-#include "common/control_set.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 
 class QColor;
 class QWidget;
@@ -45,7 +43,7 @@ public:
 
     // `client` is the window's client area holding the category bars Frame1 .. Frame5 and the
     // banners Picture8, Picture7, Picture20, Picture1, Picture16 (as registered in `controls`).
-    CatalogueView(QWidget* client, ControlSet& controls, Ports ports, Hooks hooks);
+    CatalogueView(QWidget* client, WidgetControlSet& controls, Ports ports, Hooks hooks);
     ~CatalogueView() override;
 
     SiteCatalogue& catalogue() { return catalogue_; }
@@ -59,15 +57,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename W>
-    W* add(const std::string& name, W* widget);
     void build_bars();
     void build_menus(QWidget* client);
     void build_start_pane(QWidget* client);
     void connect_pictures();
 
-    ControlSet& controls_;
-    std::deque<WidgetControl> ports_;
+    WidgetControlSet& controls_;
     Hooks hooks_;
     SpecialPages special_;
     SiteCatalogue catalogue_;

@@ -21,27 +21,28 @@ Form4::Form4(ArticleSource source, std::string mail_form, Dialogs& dialogs, Even
     setWindowTitle("프레스레인 기사 -> 메일 발송");
     setModal(true);
 
-    auto* frame = add("Frame1", new QGroupBox(MailWindow::kFrameCaption));
+    auto* frame = controls_.add("Frame1", new QGroupBox(MailWindow::kFrameCaption));
     auto* grid = new QGridLayout(frame);
     const char* captions[] = {"받으실 분 이메일 :", "보내는 사람 이름 :", "보내는 사람 이메일 :"};
     for (int i = 0; i < 3; ++i) {
         const std::string label = "Label" + std::to_string(i + 1);
         const std::string box = "Text" + std::to_string(i + 1);
-        grid->addWidget(add(label.c_str(), new QLabel(captions[i])), i, 0);
-        grid->addWidget(add(box.c_str(), new QLineEdit), i, 1);
+        grid->addWidget(controls_.add(label.c_str(), new QLabel(captions[i])), i, 0);
+        grid->addWidget(controls_.add(box.c_str(), new QLineEdit), i, 1);
     }
-    grid->addWidget(add("Label4", new QLabel("내용 :")), 3, 0, Qt::AlignTop);
-    auto* content = add("Text4", new QPlainTextEdit);
+    grid->addWidget(controls_.add("Label4", new QLabel("내용 :")), 3, 0, Qt::AlignTop);
+    auto* content = controls_.add("Text4", new QPlainTextEdit);
     content->setFixedHeight(90);
     // Tab moves on to the send button rather than into the text.
     content->setTabChangesFocus(true);
     grid->addWidget(content, 3, 1);
-    auto* bar = add("ProgressBar1", new QProgressBar);
+    auto* bar = controls_.add("ProgressBar1", new QProgressBar);
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setTextVisible(false);
     grid->addWidget(bar, 4, 0, 1, 2);
-    auto* send = add("Command1", new QPushButton("현재 페이지의 기사를 메일로 발송합니다"));
+    auto* send =
+        controls_.add("Command1", new QPushButton("현재 페이지의 기사를 메일로 발송합니다"));
     send->setAutoDefault(false);
     grid->addWidget(send, 5, 0, 1, 2);
 
@@ -65,13 +66,6 @@ Form4::Form4(ArticleSource source, std::string mail_form, Dialogs& dialogs, Even
 }
 
 Form4::~Form4() = default;
-
-template <typename W>
-W* Form4::add(const char* name, W* widget) {
-    widget->setObjectName(name);
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
-}
 
 void Form4::done(int result) {
     controller_->Form_Unload();

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include <QDialog>
 
-#include "common/control_set.h"
 #include "common/qt/progress_bar_control.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 #include "mail/mail_window.h"
 
 namespace presslane {
@@ -41,11 +39,7 @@ public:
                      const Clock& clock, const std::filesystem::path& app_folder, QWidget* parent);
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget);
-
-    std::deque<WidgetControl> ports_;
-    ControlSet controls_;
+    WidgetControlSet controls_;
     WebBrowser* browser_;
     WebLoadWatch* watch_;
     std::unique_ptr<ProgressBarControl> progress_;

@@ -24,51 +24,45 @@ constexpr const char* kPlaceholder =
 
 }  // namespace
 
-template <typename W>
-W* Form10Window::add(const char* name, W* widget, int left, int top, int width, int height) {
-    widget->setObjectName(name);
-    widget->setGeometry(px(left), px(top), px(width), px(height));
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
-}
-
 Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
     setObjectName("Form10");
     setWindowTitle("프레스레인 미디어 설정");
     setModal(true);
     // The designed size; show_boards widens the window to take in the boards.
     resize(px(5880), px(7860));
-    controls_.add("Form10", ports_.emplace_back(this));
+    controls_.add("Form10", this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(x(), (screen->geometry().height() - height()) / 2);
     }
 
     auto label = [this](const char* name, const char* text, QWidget* parent, int l, int t, int w,
-                        int h = 255) { return add(name, new QLabel(text, parent), l, t, w, h); };
+                        int h = 255) {
+        return controls_.add(name, new QLabel(text, parent), l, t, w, h);
+    };
     auto button = [this](const char* name, const char* text, const char* tip, QWidget* parent,
                          int l, int t, int w, int h = 360) {
-        auto* b = add(name, new QPushButton(text, parent), l, t, w, h);
+        auto* b = controls_.add(name, new QPushButton(text, parent), l, t, w, h);
         b->setToolTip(tip);
         b->setAutoDefault(false);
         return b;
     };
 
-    auto* frame5 =
-        add("Frame5", new QGroupBox("나만의 방송국 환경 설정", this), 120, 90, 5640, 4320);
+    auto* frame5 = controls_.add("Frame5", new QGroupBox("나만의 방송국 환경 설정", this), 120, 90,
+                                 5640, 4320);
     auto* label1 = label("Label1", "새로 추가할 마이 라디오:TV(&N)", frame5, 150, 300, 5300);
     label("Label2", "이름", frame5, 150, 660, 600);
-    auto* text1 = add("Text1", new QLineEdit(frame5), 780, 600, 2700, 345);
+    auto* text1 = controls_.add("Text1", new QLineEdit(frame5), 780, 600, 2700, 345);
     label1->setBuddy(text1);
     auto* add_button =
         button("Command1", "미디어추가", "새로운 라디오를 추가합니다", frame5, 3600, 600, 1860);
     label("Label8", "이름 입력 예) SBS 파워FM", frame5, 780, 975, 4680);
     label("Label3", "주소", frame5, 150, 1320, 600);
-    add("Text2", new QLineEdit(frame5), 780, 1260, 2700, 345);
+    controls_.add("Text2", new QLineEdit(frame5), 780, 1260, 2700, 345);
     auto* play_typed =
         button("Command2", "미디어재생 ▶", "입력한 라디오를 재생합니다", frame5, 3600, 1260, 1860);
     label("Label9", "주소 입력 예) mms://radio.example.co.kr/powerfm", frame5, 780, 1635, 4680);
     auto* label6 = label("Label6", "현재 기록된 미디어(&R)", frame5, 150, 2040, 5300);
-    combo1_ = add("Combo1", new QComboBox(frame5), 150, 2340, 3300, 345);
+    combo1_ = controls_.add("Combo1", new QComboBox(frame5), 150, 2340, 3300, 345);
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     label6->setBuddy(combo1_);
@@ -77,11 +71,11 @@ Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
         button("Command4", "▶", "선택한 라디오방송국을 재생합니다", frame5, 3540, 2340, 480, 345);
     auto* remove = button("Command3", "선택 미디어 삭제", "선택한 라디오방송국을 삭제합니다",
                           frame5, 4080, 2340, 1380, 345);
-    add("Text3", new QLineEdit(frame5), 150, 2760, 5310, 345)->hide();
+    controls_.add("Text3", new QLineEdit(frame5), 150, 2760, 5310, 345)->hide();
     auto* notice = button("Command11", "▶ 검증된 방송채널 한번에 받기",
                           "검증된 채널을 다운로드 합니다", frame5, 150, 3300, 5310, 450);
 
-    auto* frame1 = add("Frame1", new QGroupBox("도움말", this), 120, 4500, 5640, 3240);
+    auto* frame1 = controls_.add("Frame1", new QGroupBox("도움말", this), 120, 4500, 5640, 3240);
     label("Label13", "직접 구하신 방송들을 입력하셔서 나만의 미디어", frame1, 150, 330, 5300);
     label("Label7", "채널 방송국을 만드시기 바랍니다. ^L^;", frame1, 150, 600, 5300);
     label("Label10", "방송채널은 프레스레인가 제공하지 않습니다", frame1, 150, 960, 5300);
@@ -93,8 +87,8 @@ Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
     auto* search =
         button("Command88", "대한민국 방송사 모두 보기", everyone, frame1, 2370, 2100, 3090, 450);
 
-    auto* frame2 =
-        add("Frame2", new QGroupBox("방송채널에 대한 게시판", this), 5880, 90, 5160, 7650);
+    auto* frame2 = controls_.add("Frame2", new QGroupBox("방송채널에 대한 게시판", this), 5880, 90,
+                                 5160, 7650);
     frame2->setEnabled(false);
     frame2->hide();
     board1_ = new WebBrowser(frame2);

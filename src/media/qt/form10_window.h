@@ -1,13 +1,11 @@
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <memory>
 
 #include <QDialog>
 
-#include "common/control_set.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 #include "media/form10.h"
 #include "common/qt/combo_items.h"
 
@@ -49,11 +47,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget, int left, int top, int width, int height);
-
-    std::deque<WidgetControl> ports_;
-    ControlSet controls_;
+    WidgetControlSet controls_;
     QComboBox* combo1_ = nullptr;
     std::unique_ptr<ComboItems> items_;
     WebBrowser* board1_ = nullptr;

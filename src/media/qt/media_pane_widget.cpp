@@ -24,7 +24,7 @@ void place(QWidget* w, int left, int top, int width, int height) {
 
 }  // namespace
 
-MediaPaneWidget::MediaPaneWidget(QFrame* frame8, ControlSet& controls, Context context)
+MediaPaneWidget::MediaPaneWidget(QFrame* frame8, WidgetControlSet& controls, Context context)
     : QObject(frame8), pane_(frame8), context_(std::move(context)), controls_(controls) {
     build(controls);
     MediaPane::Hooks hooks{context_.view_mode,
@@ -64,15 +64,11 @@ MediaPaneWidget::~MediaPaneWidget() {
     if (player_ && player_->isWindow()) delete player_;
 }
 
-void MediaPaneWidget::build(ControlSet& controls) {
-    auto add = [&](const char* name, QWidget* w) {
-        w->setObjectName(name);
-        controls.add(name, ports_.emplace_back(w));
-    };
+void MediaPaneWidget::build(WidgetControlSet& controls) {
     // The pane is a little larger than its contents so that a drop can land on the pane itself.
     pane_->resize(px(2535), px(3240));
     player_ = new MpvPlayer(pane_);
-    add("MediaPlayer1", player_);
+    controls.add("MediaPlayer1", player_);
     player_->setToolTip("더블클릭 -> 전체화면");
     place(player_, 90, 90, 2355, 2190);
 
@@ -80,7 +76,7 @@ void MediaPaneWidget::build(ControlSet& controls) {
     combo2_->setEditable(true);
     combo2_->setInsertPolicy(QComboBox::NoInsert);
     combo2_->setEditText("my radio");
-    add("Combo2", combo2_);
+    controls.add("Combo2", combo2_);
     place(combo2_, 90, 2340, 2355, 345);
     items_ = std::make_unique<ComboItems>(combo2_);
 
@@ -102,7 +98,7 @@ void MediaPaneWidget::build(ControlSet& controls) {
         pal.setColor(QPalette::Window, QColor(61, 74, 108));
         pal.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(pal);
-        add(b.name, label);
+        controls.add(b.name, label);
         place(label, b.left, 2760, b.width, 390);
     }
 }

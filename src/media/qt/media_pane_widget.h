@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -8,7 +7,7 @@
 
 #include <QObject>
 
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 #include "filedown/qt/qt_inet.h"
 #include "media/media_pane.h"
 #include "common/qt/combo_items.h"
@@ -19,7 +18,6 @@ class QFrame;
 namespace presslane {
 
 class Clock;
-class ControlSet;
 class Dialogs;
 class EventPump;
 class MpvPlayer;
@@ -44,7 +42,7 @@ public:
         std::function<void()> open_settings;  // the settings dialog, modal
     };
 
-    MediaPaneWidget(QFrame* frame8, ControlSet& controls, Context context);
+    MediaPaneWidget(QFrame* frame8, WidgetControlSet& controls, Context context);
     ~MediaPaneWidget() override;
 
     MediaPane& controller() { return *controller_; }
@@ -53,14 +51,13 @@ public:
     void open_media_settings();
 
 private:
-    void build(ControlSet& controls);
+    void build(WidgetControlSet& controls);
     void connect_click(const ControlSet& controls, const char* name, void (MediaPane::*handler)());
     void end_drag();
 
     QFrame* pane_;
     Context context_;
     const ControlSet& controls_;
-    std::deque<WidgetControl> ports_;
     MpvPlayer* player_ = nullptr;
     QComboBox* combo2_ = nullptr;
     std::unique_ptr<ComboItems> items_;

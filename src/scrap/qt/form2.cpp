@@ -16,17 +16,17 @@ Form2::Form2(ArticleSource source, Dialogs& dialogs, const Clock& clock,
     setWindowTitle("프레스레인 스크랩북");
     setModal(true);
 
-    auto* heading = add("Label1", new QLabel("현재 기사를 스크랩합니다"));
+    auto* heading = controls_.add("Label1", new QLabel("현재 기사를 스크랩합니다"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    auto* title_label = add("Label2", new QLabel("제목 (저장될 제목)"));
-    auto* title = add("Text1", new QLineEdit);
+    auto* title_label = controls_.add("Label2", new QLabel("제목 (저장될 제목)"));
+    auto* title = controls_.add("Text1", new QLineEdit);
     title->setToolTip("기사의 제목을 블럭복사 하신 후 붙여넣어주시면 편리합니다");
-    auto* address_label = add("Label3", new QLabel("URL (스크랩된 주소)"));
-    auto* address = add("Text2", new QLineEdit);
-    auto* save = add("Command1", new QPushButton("스크랩하기"));
-    auto* cancel = add("Command2", new QPushButton("취소"));
+    auto* address_label = controls_.add("Label3", new QLabel("URL (스크랩된 주소)"));
+    auto* address = controls_.add("Text2", new QLineEdit);
+    auto* save = controls_.add("Command1", new QPushButton("스크랩하기"));
+    auto* cancel = controls_.add("Command2", new QPushButton("취소"));
     // Enter in a box saves through the box's own handler; a default button would save twice.
     for (QPushButton* b : {save, cancel}) {
         b->setAutoDefault(false);
@@ -59,13 +59,6 @@ Form2::Form2(ArticleSource source, Dialogs& dialogs, const Clock& clock,
 }
 
 Form2::~Form2() = default;
-
-template <typename W>
-W* Form2::add(const char* name, W* widget) {
-    widget->setObjectName(name);
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
-}
 
 void Form2::open(ArticleSource source, Dialogs& dialogs, const Clock& clock,
                  const std::filesystem::path& app_folder, QWidget* parent) {

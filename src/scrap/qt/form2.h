@@ -1,13 +1,11 @@
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <memory>
 
 #include <QDialog>
 
-#include "common/control_set.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 #include "scrap/scrap_dialog.h"
 
 class QLineEdit;
@@ -34,11 +32,7 @@ public:
                      const std::filesystem::path& app_folder, QWidget* parent);
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget);
-
-    std::deque<WidgetControl> ports_;
-    ControlSet controls_;
+    WidgetControlSet controls_;
     std::unique_ptr<ScrapDialog> controller_;
 };
 

@@ -20,34 +20,35 @@ namespace presslane {
 Form7::Form7(const ControlSet& main_window, WebmailLogin::Ports ports, WebmailLogin::Sites sites,
              QWidget* parent)
     : SearchDialog("Form7", WebmailLogin::kCaption, parent) {
-    auto* banner = add("Image1", new QLabel);
+    auto* banner = controls_.add("Image1", new QLabel);
     banner->setPixmap(envelope_picture());
     auto* top = new QHBoxLayout;
     top->addWidget(banner);
-    top->addWidget(add("Label1", new QLabel("검색할 메일을 선택하신 후 로그인하세요")), 1);
+    top->addWidget(controls_.add("Label1", new QLabel("검색할 메일을 선택하신 후 로그인하세요")),
+                   1);
 
-    auto* frame = add("Frame1", new QGroupBox("메일계정 로그인"));
+    auto* frame = controls_.add("Frame1", new QGroupBox("메일계정 로그인"));
     auto* grid = new QGridLayout(frame);
-    auto* combo = add("Combo1", new QComboBox);
+    auto* combo = controls_.add("Combo1", new QComboBox);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    auto* id = add("Text1", new QLineEdit);
-    auto* password = add("Text2", new QLineEdit);
+    auto* id = controls_.add("Text1", new QLineEdit);
+    auto* password = controls_.add("Text2", new QLineEdit);
     password->setEchoMode(QLineEdit::Password);
-    auto* login = add("Command1", new QPushButton("로그인"));
-    grid->addWidget(add("Label2", new QLabel("메일")), 0, 0);
+    auto* login = controls_.add("Command1", new QPushButton("로그인"));
+    grid->addWidget(controls_.add("Label2", new QLabel("메일")), 0, 0);
     grid->addWidget(combo, 0, 1, 1, 2);
-    grid->addWidget(add("Label3", new QLabel("아이디")), 1, 0);
+    grid->addWidget(controls_.add("Label3", new QLabel("아이디")), 1, 0);
     grid->addWidget(id, 1, 1);
-    grid->addWidget(add("Label4", new QLabel("암호")), 2, 0);
+    grid->addWidget(controls_.add("Label4", new QLabel("암호")), 2, 0);
     grid->addWidget(password, 2, 1);
     grid->addWidget(login, 1, 2, 2, 1);
     grid->setColumnStretch(1, 1);
     login->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
-    auto* key = add("Image3", new QLabel);
+    auto* key = controls_.add("Image3", new QLabel);
     key->setPixmap(key_picture());
-    auto* wait_login = add("Command2", new QPushButton("다음로긴"));
+    auto* wait_login = controls_.add("Command2", new QPushButton("다음로긴"));
     auto* side = new QHBoxLayout;
     side->addStretch();
     side->addWidget(key);
@@ -62,14 +63,14 @@ Form7::Form7(const ControlSet& main_window, WebmailLogin::Ports ports, WebmailLo
                                 "Image9", "Image10", "Image11", "Image12", "Image13"};
     std::vector<ClickLabel*> logo_labels;
     for (std::size_t i = 0; i < WebmailLogin::kProviders.size(); ++i) {
-        auto* logo = add(logo_names[i], new ClickLabel);
+        auto* logo = controls_.add(logo_names[i], new ClickLabel);
         const QString name = QString::fromUtf8(WebmailLogin::kProviders[i]);
         logo->setPixmap(name_tile(name, static_cast<int>(i), {100, 30}));
         logo->setToolTip(name);
         logos->addWidget(logo, static_cast<int>(i / 4), static_cast<int>(i % 4));
         logo_labels.push_back(logo);
     }
-    auto* ribbon = add("Image14", new QLabel);
+    auto* ribbon = controls_.add("Image14", new QLabel);
     ribbon->setPixmap(ribbon_picture({4 * 100 + 3 * 6, 5}));
 
     auto* layout = new QVBoxLayout(this);

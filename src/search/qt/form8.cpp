@@ -17,28 +17,28 @@ namespace presslane {
 Form8::Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
              std::vector<PortalSearch::Site> sites, QWidget* parent)
     : SearchDialog("Form8", PortalSearch::kCaption, parent) {
-    auto* banner = add("Image1", new QLabel);
+    auto* banner = controls_.add("Image1", new QLabel);
     banner->setPixmap(magnifier_picture());
-    auto* hint = add("Label1", new QLabel("검색할 정보를 입력하세요.."));
-    auto* globe = add("Image3", new QLabel);
+    auto* hint = controls_.add("Label1", new QLabel("검색할 정보를 입력하세요.."));
+    auto* globe = controls_.add("Image3", new QLabel);
     globe->setPixmap(globe_picture());
     auto* top = new QHBoxLayout;
     top->addWidget(banner);
     top->addWidget(hint, 1);
     top->addWidget(globe);
 
-    auto* frame = add("Frame1", new QGroupBox("검색"));
+    auto* frame = controls_.add("Frame1", new QGroupBox("검색"));
     auto* grid = new QGridLayout(frame);
-    auto* combo = add("Combo1", new QComboBox);
+    auto* combo = controls_.add("Combo1", new QComboBox);
     // The user may type an engine name that is not in the list; the search then opens nothing.
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    auto* query = add("Text1", new QLineEdit);
-    auto* search = add("Command1", new QPushButton("검색"));
+    auto* query = controls_.add("Text1", new QLineEdit);
+    auto* search = controls_.add("Command1", new QPushButton("검색"));
     search->setAutoDefault(false);
-    grid->addWidget(add("Label2", new QLabel("검색사이트")), 0, 0);
+    grid->addWidget(controls_.add("Label2", new QLabel("검색사이트")), 0, 0);
     grid->addWidget(combo, 0, 1);
-    grid->addWidget(add("Label3", new QLabel("검색내용")), 1, 0);
+    grid->addWidget(controls_.add("Label3", new QLabel("검색내용")), 1, 0);
     grid->addWidget(query, 1, 1);
     grid->addWidget(search, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -47,14 +47,14 @@ Form8::Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
     const char* logo_names[] = {"Image2", "Image4", "Image5", "Image6", "Image7", "Image8"};
     std::vector<ClickLabel*> logo_labels;
     for (std::size_t i = 0; i < PortalSearch::kEngines.size(); ++i) {
-        auto* logo = add(logo_names[i], new ClickLabel);
+        auto* logo = controls_.add(logo_names[i], new ClickLabel);
         const QString name = QString::fromUtf8(PortalSearch::kEngines[i].name);
         logo->setPixmap(name_tile(name, static_cast<int>(i)));
         logo->setToolTip(name);
         logos->addWidget(logo);
         logo_labels.push_back(logo);
     }
-    auto* ribbon = add("Image9", new QLabel);
+    auto* ribbon = controls_.add("Image9", new QLabel);
     ribbon->setPixmap(ribbon_picture({6 * 76 + 5 * 6, 5}));
 
     auto* layout = new QVBoxLayout(this);

@@ -9,13 +9,7 @@ SearchDialog::SearchDialog(const char* name, const char* caption, QWidget* paren
     setObjectName(name);
     setWindowTitle(caption);
     setModal(true);
-    controls_.add(name, ports_.emplace_back(this));
-}
-
-QWidget* SearchDialog::add_widget(const char* name, QWidget* widget) {
-    widget->setObjectName(name);
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
+    controls_.add(name, this);
 }
 
 void SearchDialog::set_steps(std::function<void()> place, std::function<void()> activate) {

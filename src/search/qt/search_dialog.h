@@ -1,12 +1,10 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 
 #include <QDialog>
 
-#include "common/control_set.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 
 namespace presslane {
 
@@ -21,19 +19,13 @@ public:
 protected:
     SearchDialog(const char* name, const char* caption, QWidget* parent);
 
-    template <typename W>
-    W* add(const char* name, W* widget) {
-        return static_cast<W*>(add_widget(name, widget));
-    }
-    QWidget* add_widget(const char* name, QWidget* widget);
     // place: the controller's load step; activate: its activation step.
     void set_steps(std::function<void()> place, std::function<void()> activate);
     bool event(QEvent* event) override;
 
-    ControlSet controls_;
+    WidgetControlSet controls_;
 
 private:
-    std::deque<WidgetControl> ports_;
     std::function<void()> place_;
     std::function<void()> activate_;
     bool framed_ = false;

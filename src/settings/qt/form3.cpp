@@ -18,14 +18,6 @@ int px(int twips) { return WidgetControl::to_pixels(twips); }
 
 }  // namespace
 
-template <typename W>
-W* Form3::add(const char* name, W* widget, int left, int top, int width, int height) {
-    widget->setObjectName(name);
-    widget->setGeometry(px(left), px(top), px(width), px(height));
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
-}
-
 Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     setObjectName("Form3");
     setWindowTitle("프레스레인 환경설정");
@@ -33,14 +25,14 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     setFixedSize(px(7200), px(7260));
 
     auto frame = [this](const char* name, const char* caption, int top, int height) {
-        return add(name, new QGroupBox(caption, this), 120, top, 6960, height);
+        return controls_.add(name, new QGroupBox(caption, this), 120, top, 6960, height);
     };
     auto label = [this](const char* name, const char* text, QWidget* parent, int l, int t, int w) {
-        return add(name, new QLabel(text, parent), l, t, w, 255);
+        return controls_.add(name, new QLabel(text, parent), l, t, w, 255);
     };
     auto button = [this](const char* name, const char* text, QWidget* parent, int l, int t, int w,
                          int h) {
-        auto* b = add(name, new QPushButton(text, parent), l, t, w, h);
+        auto* b = controls_.add(name, new QPushButton(text, parent), l, t, w, h);
         b->setAutoDefault(false);
         return b;
     };
@@ -48,14 +40,14 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     // clicks the box, as a box's own access key would; a mouse click on the label does nothing.
     auto check = [this, &label](const char* box_name, const char* label_name, const char* text,
                                 QWidget* parent) {
-        auto* box = add(box_name, new QCheckBox(parent), 150, 330, 270, 255);
+        auto* box = controls_.add(box_name, new QCheckBox(parent), 150, 330, 270, 255);
         label(label_name, text, parent, 450, 330, 6300)->setBuddy(box);
         return box;
     };
 
     auto* frame1 = frame("Frame1", " 시작페이지 설정 ", 90, 1560);
     auto* label1 = label("Label1", "프레스레인 실행시 시작페이지 셋팅(&H)", frame1, 150, 300, 6600);
-    auto* text1 = add("Text1", new QLineEdit(frame1), 150, 600, 6660, 345);
+    auto* text1 = controls_.add("Text1", new QLineEdit(frame1), 150, 600, 6660, 345);
     label1->setBuddy(text1);
     auto* home = button("Command4", "프레스레인홈", frame1, 150, 1050, 1260, 390);
     auto* shop = button("Command5", "신문가게", frame1, 1470, 1050, 1260, 390);
@@ -78,7 +70,7 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     label("Label5", "프로그램 시작할 때", frame5, 150, 330, 2200);
     auto* label6 = label("Label6", "미디어 자동 실행(&M)", frame5, 150, 630, 2200);
     // Editable, so that emptying the text turns auto-play off.
-    auto* combo1 = add("Combo1", new QComboBox(frame5), 2400, 420, 4410, 345);
+    auto* combo1 = controls_.add("Combo1", new QComboBox(frame5), 2400, 420, 4410, 345);
     combo1->setEditable(true);
     combo1->setInsertPolicy(QComboBox::NoInsert);
     label6->setBuddy(combo1);
@@ -94,9 +86,10 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     auto* apply = button("Command3", "적용", this, 5580, 6660, 1200, 420);
 
     // Made last so that, once shown, it lies over the sections it explains.
-    auto* picture = add("Picture1", new HelpPicture(this), 120, 90, 6960, 6420);
+    auto* picture = controls_.add("Picture1", new HelpPicture(this), 120, 90, 6960, 6420);
     picture->hide();
-    auto* close_help = add("Label7", new ClickLabel("X", picture), 6960 - 420, 90, 300, 300);
+    auto* close_help =
+        controls_.add("Label7", new ClickLabel("X", picture), 6960 - 420, 90, 300, 300);
     close_help->setAlignment(Qt::AlignCenter);
     close_help->setToolTip("도움말 닫기");
     QFont bold = close_help->font();

@@ -1,16 +1,14 @@
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include <QDialog>
 
-#include "common/control_set.h"
 #include "common/qt/check_box_control.h"
 #include "common/qt/combo_items.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 #include "settings/settings_dialog.h"
 
 namespace presslane {
@@ -52,11 +50,7 @@ public:
     static void open(Context context, QWidget* parent);
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget, int left, int top, int width, int height);
-
-    std::deque<WidgetControl> ports_;
-    ControlSet controls_;
+    WidgetControlSet controls_;
     std::unique_ptr<ComboItems> combo1_items_;
     std::unique_ptr<CheckBoxControl> check1_;
     std::unique_ptr<CheckBoxControl> check2_;

@@ -91,7 +91,7 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
     // The designed client area; call_width gives the real size before the window is shown.
     resize(px(18810), px(13065));
 
-    controls_.add("Form1", control_ports_.emplace_back(this));
+    controls_.add("Form1", this);
     build_browsers();
     build_category_row();
     build_address_bar();
@@ -160,13 +160,6 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
 
 Form1::~Form1() = default;
 
-template <typename W>
-W* Form1::add(const char* name, W* widget) {
-    widget->setObjectName(name);
-    controls_.add(name, control_ports_.emplace_back(widget));
-    return widget;
-}
-
 template <typename F>
 void Form1::on_click(const char* name, F handler) {
     auto* label =
@@ -176,7 +169,7 @@ void Form1::on_click(const char* name, F handler) {
 
 ClickLabel* Form1::picture(const char* name, const QString& text, QWidget* parent,
                            const QString& tooltip, int left, int top, int width, int height) {
-    auto* label = add(name, new ClickLabel(text, parent));
+    auto* label = controls_.add(name, new ClickLabel(text, parent));
     label->setAlignment(Qt::AlignCenter);
     label->setToolTip(tooltip);
     place(label, left, top, width, height);
@@ -189,7 +182,7 @@ void Form1::build_browsers() {
     controls_.add("WebBrowser1", web1_->control());
     place(web1_, 0, 1300, 18660, 10575);
 
-    auto* list = add("ListView1", new QTreeWidget(client_));
+    auto* list = controls_.add("ListView1", new QTreeWidget(client_));
     list->setHeaderLabels({"스크랩시간", "기사제목", "원본 URL"});
     list->setRootIsDecorated(false);
     list->hide();
@@ -207,7 +200,7 @@ void Form1::build_browsers() {
 }
 
 void Form1::build_toolbar() {
-    auto* bar = add("Toolbar1", new QFrame(client_));
+    auto* bar = controls_.add("Toolbar1", new QFrame(client_));
     place(bar, 0, 0, 18810, 795);
     paint_background(bar, QColor(246, 246, 246));
     bar->setFrameShape(QFrame::StyledPanel);
@@ -224,7 +217,7 @@ void Form1::build_toolbar() {
     for (int i = 0; i < 7; ++i) {
         auto* button = new QToolButton(bar);
         const std::string name = "Toolbar1_Button" + std::to_string(i + 1);
-        add(name.c_str(), button);
+        controls_.add(name.c_str(), button);
         button->setText(captions[i]);
         button->setIcon(style()->standardIcon(icons[i]));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -262,7 +255,7 @@ void Form1::build_category_row() {
     const QColor colours[] = {QColor(61, 74, 108), QColor(40, 70, 140), QColor(30, 110, 90),
                               QColor(120, 80, 30), QColor(130, 40, 90), QColor(90, 90, 90)};
     for (int i = 0; i < 6; ++i) {
-        auto* frame = add(kPaneNames[i], new QFrame(client_));
+        auto* frame = controls_.add(kPaneNames[i], new QFrame(client_));
         place(frame, 0, 780, i == 1 ? 15135 : 13335, 520);
         paint_background(frame, colours[i]);
         frame->setMouseTracking(true);
@@ -270,7 +263,7 @@ void Form1::build_category_row() {
         frame->setVisible(i == 1);
     }
     // The clock lives in the newspaper bar.
-    auto* clock = add("Label7", new QLabel(client_->findChild<QFrame*>("Frame2")));
+    auto* clock = controls_.add("Label7", new QLabel(client_->findChild<QFrame*>("Frame2")));
     clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette pal = clock->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -279,11 +272,11 @@ void Form1::build_category_row() {
 }
 
 void Form1::build_address_bar() {
-    auto* bar = add("Frame17", new QFrame(client_));
+    auto* bar = controls_.add("Frame17", new QFrame(client_));
     place(bar, 0, 900, 3375, 370);
     paint_background(bar, QColor(246, 246, 246));
 
-    combo1_ = add("Combo1", new QComboBox(bar));
+    combo1_ = controls_.add("Combo1", new QComboBox(bar));
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setToolTip(
@@ -318,7 +311,7 @@ void Form1::build_address_bar() {
 }
 
 void Form1::build_bottom_bar() {
-    auto* bar = add("Frame10", new QFrame(client_));
+    auto* bar = controls_.add("Frame10", new QFrame(client_));
     place(bar, 0, 11875, 18660, 390);
     paint_background(bar, QColor(226, 230, 238));
     bar->setMouseTracking(true);
@@ -338,18 +331,18 @@ void Form1::build_bottom_bar() {
     picture("Picture15", "포털검색", bar, "모든 포털을 검색합니다", 3450, 15, 900, 360);
     picture("Picture14", "메일검색", bar, "모든 메일을 검색합니다", 4380, 15, 900, 360);
 
-    progress_ = add("ProgressBar1", new QProgressBar(bar));
+    progress_ = controls_.add("ProgressBar1", new QProgressBar(bar));
     progress_->setTextVisible(false);
     place(progress_, 5370, 90, 2400, 210);
     progress_port_ = std::make_unique<ProgressBarControl>(progress_);
-    auto* status = add("Label26", new QLabel("Media OFF", bar));
+    auto* status = controls_.add("Label26", new QLabel("Media OFF", bar));
     place(status, 7860, 45, 2700, 300);
     picture("Image4", "나만의 미디어", bar, "나만의 미디어 설정", 10620, 15, 1050, 360);
     picture("Image3", "환경설정", bar, "환경/미디어 설정", 11700, 15, 900, 360);
 }
 
 void Form1::build_tool_strip() {
-    auto* strip = add("Frame7", new QFrame(client_));
+    auto* strip = controls_.add("Frame7", new QFrame(client_));
     place(strip, 12045, 11880, 6615, 380);
     paint_background(strip, QColor(226, 230, 238));
     strip->setMouseTracking(true);
@@ -383,7 +376,7 @@ void Form1::build_tool_strip() {
 }
 
 void Form1::build_media_pane() {
-    auto* pane = add("Frame8", new QFrame(client_));
+    auto* pane = controls_.add("Frame8", new QFrame(client_));
     place(pane, 45, 11875, 2535, 3000);
     paint_background(pane, QColor(20, 20, 20));
     pane->setFrameShape(QFrame::Box);
@@ -417,7 +410,7 @@ void Form1::build_menu_bar() {
 
 void Form1::build_tray(MainWindow::Hooks& hooks, const Clock& clock) {
     // The picture the tray notifications are addressed to; never shown.
-    auto* hook = add("pichook", new QLabel(client_));
+    auto* hook = controls_.add("pichook", new QLabel(client_));
     hook->setToolTip("트레이에 쓰임");
     hook->hide();
     tray_icon_ = new QtTrayIcon(program_icon(), this);

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <deque>
 #include <memory>
 
 #include <QMainWindow>
 #include <QTimer>
 
-#include "common/control_set.h"
 #include "common/qt/progress_bar_control.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 #include "shell/main_window.h"
 
 class QComboBox;
@@ -54,8 +52,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget);
     // Runs handler on every click of the named picture.
     template <typename F>
     void on_click(const char* name, F handler);
@@ -80,8 +76,7 @@ private:
 
     MainWindow::Ports ports_;
     std::filesystem::path folder_;
-    std::deque<WidgetControl> control_ports_;
-    ControlSet controls_;
+    WidgetControlSet controls_;
     QWidget* client_;
     WebBrowser* web1_;
     WebBrowser* web2_;

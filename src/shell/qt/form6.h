@@ -1,13 +1,11 @@
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <string>
 
 #include <QDialog>
 
-#include "common/control_set.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 #include "shell/about_window.h"
 
 namespace presslane {
@@ -26,11 +24,7 @@ public:
     static void open(std::string version, std::string home_page, QWidget* parent);
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget, int left, int top, int width, int height);
-
-    std::deque<WidgetControl> ports_;
-    ControlSet controls_;
+    WidgetControlSet controls_;
     std::unique_ptr<AboutWindow> controller_;
 };
 

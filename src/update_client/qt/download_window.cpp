@@ -12,19 +12,12 @@
 
 namespace presslane {
 
-template <typename W>
-W* DownloadWindow::add(const char* name, W* widget) {
-    widget->setObjectName(name);
-    controls_.add(name, ports_.emplace_back(widget));
-    return widget;
-}
-
 DownloadWindow::DownloadWindow(const QString& title, const QString& cancel_caption)
     : QDialog(nullptr) {
     setWindowTitle(title);
     setFixedSize(640, 330);
 
-    log_ = add("text1", new QPlainTextEdit(this));
+    log_ = controls_.add("text1", new QPlainTextEdit(this));
     log_->setReadOnly(true);
     log_->setGeometry(10, 10, 620, 170);
     // ShowInfo rewrites the whole text: the newest line is brought back into view each time.
@@ -33,21 +26,21 @@ DownloadWindow::DownloadWindow(const QString& title, const QString& cancel_capti
         log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
     });
 
-    auto* bar = add("pgbDownload", new QProgressBar(this));
+    auto* bar = controls_.add("pgbDownload", new QProgressBar(this));
     bar->setGeometry(10, 190, 620, 20);
     bar->setRange(0, 100);
     bar->setValue(0);
     progress_port_ = std::make_unique<ProgressBarControl>(bar);
 
-    add("Label1", new QLabel("파일크기 : ", this))->setGeometry(10, 218, 70, 20);
-    add("SizeInfo", new QLabel("None", this))->setGeometry(80, 218, 300, 20);
+    controls_.add("Label1", new QLabel("파일크기 : ", this))->setGeometry(10, 218, 70, 20);
+    controls_.add("SizeInfo", new QLabel("None", this))->setGeometry(80, 218, 300, 20);
 
-    auto* start = add("update_start", new QPushButton("수동으로 업데이트", this));
+    auto* start = controls_.add("update_start", new QPushButton("수동으로 업데이트", this));
     start->setGeometry(10, 246, 140, 28);
     connect(start, &QPushButton::clicked, this, [this] {
         if (handlers_.update_start) handlers_.update_start();
     });
-    auto* cancel = add("cmdCancel", new QPushButton(cancel_caption, this));
+    auto* cancel = controls_.add("cmdCancel", new QPushButton(cancel_caption, this));
     cancel->setGeometry(10, 282, 620, 38);
     cancel->setStyleSheet("text-align: left; padding-left: 6px;");
     connect(cancel, &QPushButton::clicked, this, [this] {

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <memory>
 
 #include <QDialog>
 
-#include "common/control_set.h"
 #include "common/qt/progress_bar_control.h"
-#include "common/qt/widget_control.h"
+#include "common/qt/widget_control_set.h"
 
 class QPlainTextEdit;
 
@@ -42,11 +40,7 @@ protected:
     void reject() override;
 
 private:
-    template <typename W>
-    W* add(const char* name, W* widget);
-
-    std::deque<WidgetControl> ports_;
-    ControlSet controls_;
+    WidgetControlSet controls_;
     std::unique_ptr<ProgressBarControl> progress_port_;
     QPlainTextEdit* log_;
     FileDownControl* down_;

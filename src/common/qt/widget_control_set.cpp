@@ -1,0 +1,20 @@
+#include "common/qt/widget_control_set.h"
+
+#include <QWidget>
+
+namespace presslane {
+
+QWidget* WidgetControlSet::add_widget(const std::string& name, QWidget* widget) {
+    widget->setObjectName(QString::fromStdString(name));
+    ControlSet::add(name, ports_.emplace_back(widget));
+    return widget;
+}
+
+QWidget* WidgetControlSet::add_placed(const std::string& name, QWidget* widget, int left, int top,
+                                      int width, int height) {
+    widget->setGeometry(WidgetControl::to_pixels(left), WidgetControl::to_pixels(top),
+                        WidgetControl::to_pixels(width), WidgetControl::to_pixels(height));
+    return add_widget(name, widget);
+}
+
+}  // namespace presslane
