@@ -57,10 +57,27 @@ pids+=("$!")
 wait_for 5 test -s "$port_file"
 port=$(head -1 "$port_file")
 printf 'http://127.0.0.1:%s/start|0\r\n' "$port" >"$app/lane_desk_setting.res"
+# A bookmark whose title starts with the address typed below.
+printf '127.0.0.1:%s/typed bookmark|http://127.0.0.1:%s/bookmarked\r\n' "$port" "$port" \
+    >"$app/bookmark.res"
 start_app
 check "the caption shows the start page's title" wait_for 30 titled '^프레스레인 v4\.47 \[.*\] ::: 로컬 시작 페이지$'
 sleep 5
 import -window root "$shots/main-window.png"
+
+# The address box, typed into with real keys: Enter opens exactly what was typed (no scheme, no
+# completion from the bookmark titles); a bookmark opens when it is picked from the list.
+win=$(main_window)
+xdotool windowactivate --sync "$win" 2>/dev/null
+xdotool mousemove --window "$win" 100 $((menu_bar + 72)) click 1
+sleep 0.3
+xdotool type --delay 40 "127.0.0.1:$port/typed"
+xdotool key Return
+check "Enter in the address box opens the typed address" wait_for 20 titled '::: 입력한 주소$'
+xdotool key alt+Down
+sleep 0.5
+xdotool key Down Return
+check "a bookmark picked from the address box's list opens" wait_for 20 titled '::: 북마크한 페이지$'
 wmctrl -i -c "$(main_window)"
 check "the second close ends the program" wait_for 15 gone "$app_pid"
 check "the saved geometry survives a restart unchanged" \

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
@@ -282,9 +281,12 @@ void Form1::build_address_bar() {
     combo1_->setToolTip(
         "사이트 주소를 입력하고 엔터를 눌러주세요 - 한글도메인, 영문도메인 모두 가능합니다!");
     place(combo1_, 15, 15, 1830, 340);
-    // Enter navigates what was typed; only a pick from the list is a bookmark pick, so the key is
-    // taken before the box would match it against the list.
-    combo1_->lineEdit()->installEventFilter(this);
+    // Enter navigates exactly what was typed: no inline completion may turn the start of a
+    // bookmark title into the whole title. Only a pick from the list is a bookmark pick.
+    combo1_->setCompleter(nullptr);
+    // A key press reaches the combo box first, which hands it to its line edit directly (past any
+    // filter there): Enter is taken here, before the box would match the text against its list.
+    combo1_->installEventFilter(this);
     connect(combo1_, qOverload<int>(&QComboBox::activated), this,
             [this](int) { controller_->host().Combo1_Click(); });
 
@@ -504,14 +506,14 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched == combo1_->lineEdit()) {
+    if (event->type() == QEvent::KeyPress && watched == combo1_) {
         const auto key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             controller_->host().Combo1_Enter();
             return true;
         }
     }
-    if (event->type() == QEvent::MouseMove && controller_ && watched != combo1_->lineEdit()) {
+    if (event->type() == QEvent::MouseMove && controller_ && watched != combo1_) {
         controller_->install_menu();
     }
     return QMainWindow::eventFilter(watched, event);
