@@ -54,9 +54,12 @@ public:
     std::function<void(int progress, int maximum)> on_progress_change;
     // BeforeNavigate2: for every frame's navigation; never cancels it.
     std::function<void(const std::string& address)> on_before_navigate;
-    // NewWindow2: a page asks for a new window. The handler returns the browser that is to receive
-    // the new window's page, or nullptr to let it open in a window of its own.
-    std::function<Browser*()> on_new_window;
+    // NewWindow2: a page asks for a new window; by_user tells whether the user asked for it (a
+    // click on a link that opens a new window, a middle click, a script run by a click) or the
+    // page opened it by itself. The handler returns the browser that is to receive the new
+    // window's page, or nullptr to let it open in a window of its own. Handed the asking browser
+    // itself, the page loads there in place, in that browser's history.
+    std::function<Browser*(bool by_user)> on_new_window;
     // DocumentComplete: a frame (or the top document) finished loading.
     std::function<void()> on_document_complete;
     // Mouse-over of the bound document: delivered from the first DocumentComplete on.

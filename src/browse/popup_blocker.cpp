@@ -12,9 +12,9 @@ bool settings_ask_blocking(const std::string* field2) {
     return !value || *value == 1.0;
 }
 
-PopupBlocker::PopupBlocker(Browser& sink, const ControlSet& controls, Dialogs& dialogs,
-                           EventPump& pump)
-    : sink_(sink), controls_(controls), dialogs_(dialogs), pump_(pump) {}
+PopupBlocker::PopupBlocker(Browser& main, Browser& sink, const ControlSet& controls,
+                           Dialogs& dialogs, EventPump& pump)
+    : main_(main), sink_(sink), controls_(controls), dialogs_(dialogs), pump_(pump) {}
 
 void PopupBlocker::set(bool block) {
     flag_ = block ? "no" : "yes";
@@ -37,9 +37,10 @@ void PopupBlocker::Toolbar1_Button7_Click() {
     }
 }
 
-Browser* PopupBlocker::WebBrowser1_NewWindow2() {
+Browser* PopupBlocker::WebBrowser1_NewWindow2(bool by_user) {
     pump_.process_pending();
-    return blocking() ? &sink_ : nullptr;
+    if (!blocking()) return nullptr;
+    return by_user ? &main_ : &sink_;
 }
 
 }  // namespace presslane

@@ -10,20 +10,21 @@ class Browser;
 class Dialogs;
 class EventPump;
 
-// Popup blocking: while the flag is "no" every window a page asks for loads into the hidden sink
-// browser, so nothing opens on screen and the page's request still succeeds. The flag starts
-// without a value (not blocked), is set at every start-page load and toggled by toolbar button 7;
-// it is never saved.
+// Popup blocking: while the flag is "no" every window a page opens by itself loads into the hidden
+// sink browser, so nothing opens on screen and the page's request still succeeds; a window the
+// user asked for opens in the main browser. The flag starts without a value (not blocked), is set
+// at every start-page load and toggled by toolbar button 7; it is never saved.
 class PopupBlocker {
 public:
-    PopupBlocker(Browser& sink, const ControlSet& controls, Dialogs& dialogs, EventPump& pump);
+    PopupBlocker(Browser& main, Browser& sink, const ControlSet& controls, Dialogs& dialogs,
+                 EventPump& pump);
 
     // Field 2 of the settings line (nullptr when missing). Blocking goes on for "1", for a missing
     // or non-numeric field, and stays on once it is on.
     void set_from_settings(const std::string* field2);
     void Toolbar1_Button7_Click();
     // The browser that receives a new window's page, or nullptr to let it open normally.
-    Browser* WebBrowser1_NewWindow2();
+    Browser* WebBrowser1_NewWindow2(bool by_user);
 
     const std::string& flag() const { return flag_; }
     bool blocking() const { return flag_ == "no"; }
@@ -31,6 +32,7 @@ public:
 private:
     void set(bool block);
 
+    Browser& main_;
     Browser& sink_;
     const ControlSet& controls_;
     Dialogs& dialogs_;

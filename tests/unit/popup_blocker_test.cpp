@@ -19,11 +19,12 @@ struct Popups : ::testing::Test {
     }
     FakeControl button;
     ControlSet controls;
+    FakeBrowser main;
     FakeBrowser sink;
     FakeDialogs dialogs;
     FakeClock clock;
     FakeEventPump pump{clock};
-    PopupBlocker blocker{sink, controls, dialogs, pump};
+    PopupBlocker blocker{main, sink, controls, dialogs, pump};
 };
 
 TEST_F(Popups, SettingsFieldDecidesAtStartPageLoad) {
@@ -35,14 +36,17 @@ TEST_F(Popups, SettingsFieldDecidesAtStartPageLoad) {
                           {"abc", true}, {"1.0", true}, {" 1", true}, {"2", false},
                           {"1x", true},  {"-1", false}};
     for (const Case& c : cases) {
-        PopupBlocker fresh{sink, controls, dialogs, pump};
+        PopupBlocker fresh{main, sink, controls, dialogs, pump};
         EXPECT_EQ(fresh.flag(), "");
-        EXPECT_EQ(fresh.WebBrowser1_NewWindow2(), nullptr);  // no value yet: not blocked
+        // No value yet: not blocked.
+        EXPECT_EQ(fresh.WebBrowser1_NewWindow2(false), nullptr);
         fresh.set_from_settings(c.field2 ? &*c.field2 : nullptr);
         SCOPED_TRACE(c.field2.value_or("(missing)"));
         EXPECT_EQ(fresh.flag(), c.blocks ? "no" : "yes");
         EXPECT_EQ(button.caption(), c.blocks ? "팝업금지" : "팝업허용");
-        EXPECT_EQ(fresh.WebBrowser1_NewWindow2(), c.blocks ? &sink : nullptr);
+        EXPECT_EQ(fresh.WebBrowser1_NewWindow2(false), c.blocks ? &sink : nullptr);
+        // A window the user asked for is never blocked: it opens in the main browser.
+        EXPECT_EQ(fresh.WebBrowser1_NewWindow2(true), c.blocks ? &main : nullptr);
     }
     EXPECT_TRUE(dialogs.boxes.empty());
 }
@@ -75,7 +79,7 @@ TEST_F(Popups, NewWindowLetsEventsRunBeforeDeciding) {
     load("1");
     pump.on_event = [this] { blocker.Toolbar1_Button7_Click(); };
     // The toggle that ran in the meantime decides.
-    EXPECT_EQ(blocker.WebBrowser1_NewWindow2(), nullptr);
+    EXPECT_EQ(blocker.WebBrowser1_NewWindow2(false), nullptr);
     EXPECT_EQ(pump.pending_runs, 1);
 }
 

@@ -112,7 +112,7 @@ CatalogueView::CatalogueView(QWidget* client, WidgetControlSet& controls, Ports 
           {hooks.install_menu, hooks.show_progress_window}),
       catalogue_(controls, {ports.main_browser, ports.pump, ports.shell, special_},
                  endpoints::home_page(), {hooks.install_menu}),
-      popups_(ports.popup_sink, controls, ports.dialogs, ports.pump) {
+      popups_(ports.main_browser, ports.popup_sink, controls, ports.dialogs, ports.pump) {
     build_bars();
     build_start_pane(client);
     build_menus(client);

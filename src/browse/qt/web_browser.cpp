@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWebEngineHistory>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 
@@ -78,7 +79,7 @@ WebBrowser::WebBrowser(QWidget* parent)
     page_->on_navigation_request = [this](const QUrl& url) {
         if (auto handler = on_before_navigate) handler(url.toString().toStdString());
     };
-    page_->on_create_window = [this] { return take_new_window(); };
+    connect(page_, &QWebEnginePage::newWindowRequested, this, &WebBrowser::open_new_window);
     connect(page_, &QWebEnginePage::loadStarted, this, &WebBrowser::on_load_started);
     connect(page_, &QWebEnginePage::loadProgress, this, &WebBrowser::on_load_progress);
     connect(page_, &QWebEnginePage::loadFinished, this, &WebBrowser::on_load_finished);
@@ -94,7 +95,6 @@ WebBrowser::~WebBrowser() {
     // needs it): nothing it does while it goes may call back into this browser.
     disconnect(page_, nullptr, this, nullptr);
     page_->on_navigation_request = nullptr;
-    page_->on_create_window = nullptr;
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->removeEventFilter(this);
 }
@@ -116,6 +116,10 @@ QUrl WebBrowser::resolve_address(const std::string& address) {
 void WebBrowser::navigate(const std::string& address) {
     const QUrl url = resolve_address(address);
     if (url.isEmpty()) return;
+    load_address(url);
+}
+
+void WebBrowser::load_address(const QUrl& url) {
     // The engine reports the start a moment later. A load that never reports one (the engine
     // dropped it) stops counting as started after a while.
     starting_ = true;
@@ -260,14 +264,33 @@ void WebBrowser::on_load_finished() {
     if (auto handler = on_document_complete) handler();
 }
 
-QWebEnginePage* WebBrowser::take_new_window() {
+void WebBrowser::set_audio_muted(bool muted) {
+    muted_ = muted;
+    page_->setAudioMuted(muted);
+}
+
+void WebBrowser::open_new_window(QWebEngineNewWindowRequest& request) {
+    QPointer<WebBrowser> self(this);
     Browser* target = nullptr;
-    if (auto handler = on_new_window) target = handler();
+    // The handler lets window events run; the request lives until this returns.
+    if (auto handler = on_new_window) target = handler(request.isUserInitiated());
+    if (!self) return;
+    if (target == this) {
+        // Loaded in place rather than adopted: this browser keeps its history, so back returns to
+        // the page the window was asked from. The engine's new page is then dropped.
+        if (!request.requestedUrl().isEmpty()) load_address(request.requestedUrl());
+        return;
+    }
     // Only a browser of this engine and profile can take over the engine's new page; anything else
-    // lets the popup open in a window of its own.
+    // lets the popup open in a window of its own, so window.open() still succeeds in the page.
     auto* browser = dynamic_cast<WebBrowser*>(target);
-    if (!browser || browser->page_->profile() != page_->profile()) return nullptr;
-    return browser->page_;
+    if (browser && browser->page_->profile() == page_->profile()) {
+        request.openIn(browser->page_);
+        // The adopted page brings its own audio state.
+        if (browser->muted_) browser->page_->setAudioMuted(true);
+        return;
+    }
+    request.openIn(WebPage::open_in_own_window(page_->profile(), request.requestedGeometry()));
 }
 
 }  // namespace presslane

@@ -11,6 +11,7 @@
 #include "common/qt/widget_control.h"
 
 class QPrinter;
+class QWebEngineNewWindowRequest;
 
 namespace presslane {
 
@@ -45,6 +46,8 @@ public:
     void set_focus() override;
 
     WebPage* web_page() const { return page_; }
+    // A muted browser plays no sound, also from a page a popup hands over to it.
+    void set_audio_muted(bool muted);
 
     // The address navigate() loads for what a user typed; empty when it loads nothing.
     static QUrl resolve_address(const std::string& address);
@@ -57,7 +60,8 @@ private:
     void on_load_started();
     void on_load_progress(int progress);
     void on_load_finished();
-    QWebEnginePage* take_new_window();
+    void load_address(const QUrl& url);
+    void open_new_window(QWebEngineNewWindowRequest& request);
     void watch_render_widget();
     void print_and_wait(QPrinter* printer);
 
@@ -70,6 +74,7 @@ private:
     unsigned navigations_ = 0;
     bool has_document_ = false;
     bool printing_ = false;
+    bool muted_ = false;
     // A print that never reported back: the engine refuses further prints until it does.
     bool print_stuck_ = false;
 };

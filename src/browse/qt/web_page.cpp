@@ -14,10 +14,11 @@ constexpr int kPopupHeight = 600;
 
 WebPage::WebPage(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {}
 
-WebPage* WebPage::open_in_own_window(QWebEngineProfile* profile) {
+WebPage* WebPage::open_in_own_window(QWebEngineProfile* profile, const QRect& geometry) {
     auto* window = new QWebEngineView;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(kPopupWidth, kPopupHeight);
+    if (!geometry.isEmpty()) window->setGeometry(geometry);
     // The popup must share its opener's profile, or the engine refuses to hand it over.
     auto* page = new WebPage(profile, window);
     window->setPage(page);
@@ -36,14 +37,6 @@ bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool) {
     // A copy: the handler may replace itself while it runs.
     if (auto handler = on_navigation_request) handler(url);
     return true;
-}
-
-QWebEnginePage* WebPage::createWindow(WebWindowType) {
-    QWebEnginePage* target = nullptr;
-    if (auto handler = on_create_window) target = handler();
-    // Returning nullptr would make window.open() fail in the page (a script error there); a popup
-    // nobody takes gets a window of its own, as a user expects.
-    return target ? target : open_in_own_window(profile());
 }
 
 void WebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,

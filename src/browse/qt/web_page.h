@@ -2,14 +2,15 @@
 
 #include <functional>
 
+#include <QRect>
 #include <QUrl>
 #include <QWebEnginePage>
 
 namespace presslane {
 
 // The page behind every browser of the program, and behind the windows its popups open in.
-// Reports each frame's navigation, lets the owner choose where a new window's page goes, and keeps
-// page console output away from the terminal while silent.
+// Reports each frame's navigation and keeps page console output away from the terminal while
+// silent. Where a new window's page goes is decided by the owner, on newWindowRequested.
 class WebPage : public QWebEnginePage {
     Q_OBJECT
 
@@ -21,17 +22,14 @@ public:
 
     // Called for the navigation of every frame before it starts; the navigation always goes on.
     std::function<void(const QUrl& url)> on_navigation_request;
-    // Asked when the page opens a new window: the page to load it into, or nullptr for a window of
-    // its own.
-    std::function<QWebEnginePage*()> on_create_window;
 
     // Opens a top-level browser window of its own (deleted when closed) and returns its page, of
-    // the given profile, so that a popup's page can be loaded into it.
-    static WebPage* open_in_own_window(QWebEngineProfile* profile);
+    // the given profile, so that a popup's page can be loaded into it. An empty geometry leaves
+    // the window its usual size.
+    static WebPage* open_in_own_window(QWebEngineProfile* profile, const QRect& geometry);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool is_main_frame) override;
-    QWebEnginePage* createWindow(WebWindowType type) override;
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                   int line, const QString& source) override;
 

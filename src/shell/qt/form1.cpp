@@ -117,7 +117,9 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
         catalogue_->popups().set_from_settings(field2);
     };
     hooks.browse.toggle_popup = [this] { catalogue_->popups().Toolbar1_Button7_Click(); };
-    web1_->on_new_window = [this] { return catalogue_->popups().WebBrowser1_NewWindow2(); };
+    web1_->on_new_window = [this](bool by_user) {
+        return catalogue_->popups().WebBrowser1_NewWindow2(by_user);
+    };
 
     articles_ = std::make_unique<ArticleTools>(
         ArticleTools::Window{this, *web1_, *web2_,
@@ -191,10 +193,12 @@ void Form1::build_browsers() {
     controls_.add("WebBrowser2", web2_->control());
     web2_->hide();
 
-    // Never shown: the visit counter and the sink for blocked popups.
+    // Never shown: the visit counter and the sink for blocked popups. Muted, so that no sound
+    // plays without a page to show where it comes from.
     web3_ = new WebBrowser(client_);
     web3_->setObjectName("WebBrowser3");
     controls_.add("WebBrowser3", web3_->control());
+    web3_->set_audio_muted(true);
     web3_->hide();
 }
 

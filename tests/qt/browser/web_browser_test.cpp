@@ -50,6 +50,9 @@ LoopbackServer& server() {
         {"/open_one", page("Opener",
                            "<script>var w = window.open('/popup1');"
                            "document.title = w ? 'opened 1' : 'refused';</script>")},
+        {"/link", page("Links",
+                       "<a href='/popup1' target='_blank' "
+                       "style='display:block;width:380px;height:280px'>new window</a>")},
         {"/open_two", page("Opener",
                            "<script>var a = window.open('/popup1'); var b = window.open('/popup2');"
                            "document.title = a && b ? 'opened 2' : 'refused';</script>")},
@@ -264,7 +267,7 @@ TEST(WebBrowserPopups, SinkReceivesEveryPopupAndNoWindowOpens) {
     opener.resize(400, 300);
     opener.show();
     int asked = 0;
-    opener.on_new_window = [&]() -> Browser* {
+    opener.on_new_window = [&](bool) -> Browser* {
         // The program's handler lets window events run before it decides.
         QCoreApplication::processEvents();
         ++asked;
@@ -285,7 +288,8 @@ TEST(WebBrowserPopups, SinkReceivesEveryPopupAndNoWindowOpens) {
 }
 
 TEST(WebBrowserPopups, WithoutASinkThePopupOpensInAWindowOfItsOwn) {
-    const std::function<Browser*()> handlers[] = {[]() -> Browser* { return nullptr; }, nullptr};
+    const std::function<Browser*(bool)> handlers[] = {[](bool) -> Browser* { return nullptr; },
+                                                      nullptr};
     for (const auto& handler : handlers) {
         SCOPED_TRACE(handler ? "handler returns nullptr" : "no handler");
         WebBrowser opener;
@@ -303,6 +307,39 @@ TEST(WebBrowserPopups, WithoutASinkThePopupOpensInAWindowOfItsOwn) {
         popup->close();
         EXPECT_TRUE(wait_for([&] { return popup.isNull(); }));
     }
+}
+
+TEST(WebBrowserPopups, WindowsTheUserAsksForLoadInPlaceTheOthersInTheMutedSink) {
+    WebBrowser sink;
+    sink.set_audio_muted(true);
+    WebBrowser opener;
+    opener.resize(400, 300);
+    opener.show();
+    std::vector<bool> asked;
+    opener.on_new_window = [&](bool by_user) -> Browser* {
+        asked.push_back(by_user);
+        return by_user ? static_cast<Browser*>(&opener) : &sink;
+    };
+    // A left click and a middle click on a link that opens a new window: real mouse input.
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(button == Qt::LeftButton ? "left click" : "middle click");
+        asked.clear();
+        ASSERT_TRUE(load(opener, server().url("/link")));
+        ASSERT_TRUE(wait_for([&] { return opener.focusProxy() != nullptr; }));
+        QTest::mouseClick(opener.focusProxy(), button, {}, QPoint(60, 60));
+        ASSERT_TRUE(wait_for([&] { return opener.location_name() == "Popup 1"; }));
+        EXPECT_EQ(asked, std::vector<bool>{true});
+        // Opened in place, in the opener's own history.
+        EXPECT_TRUE(opener.history()->canGoBack());
+        EXPECT_EQ(sink.location_url(), "");
+    }
+    // A window the page opens by itself goes to the sink, which stays muted.
+    asked.clear();
+    ASSERT_TRUE(load(opener, server().url("/open_one")));
+    ASSERT_TRUE(wait_for([&] { return sink.location_name() == "Popup 1" && !sink.busy(); }));
+    EXPECT_EQ(asked, std::vector<bool>{false});
+    EXPECT_EQ(opener.location_name(), "opened 1");
+    EXPECT_TRUE(sink.web_page()->isAudioMuted());
 }
 
 TEST(WebBrowser, SilentKeepsPageConsoleAndScriptErrorsOffTheTerminal) {
