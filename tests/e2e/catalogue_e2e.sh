@@ -102,6 +102,84 @@ xdotool click 1
 sleep 1
 import -window root "$shots/bar-start-page-commands.png"
 
+keys() {  # keys KEYS...: pressed one after another on the active main window
+    xdotool windowactivate --sync "$win" 2>/dev/null
+    local key
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep 0.3
+    done
+    sleep 0.7
+}
+# The pointer over the page first: that re-anchors the menus after a change of view.
+hover_at() {  # hover_at COLUMN Y: rests the pointer on that label of the visible bar, at height Y
+    xdotool mousemove --window "$win" 800 500
+    sleep 0.3
+    xdotool mousemove --window "$win" "$(label_x "$1")" "$2"
+    sleep 0.2
+    xdotool mousemove --window "$win" "$(($(label_x "$1") + 3))" "$(($2 + 1))"
+}
+type_address() {  # type_address Y TEXT: clicks into the address box at height Y, types, Enter
+    xdotool mousemove --window "$win" 100 "$1" click 1
+    sleep 0.3
+    xdotool key ctrl+a
+    xdotool type --delay 30 "$2"
+    xdotool key Return
+}
+economy_x=$(($(label_x 1) - 43))
+
+# The bottom bar over the browser ("up"): a menu drops over the status bar, and moving onto the
+# searches beside it or onto "신문사 모두보기" does nothing, so the menu stays open.
+xdotool mousemove --window "$win" "$(button_x 2)" "$button_y" click 1
+keys alt+o Down Return
+hover_at 1 "$label_y"
+check "bar up: resting on 경제신문 drops its menu" \
+    wait_for 5 pixel_is "$economy_x" "$menu_probe_y" 75,104,148
+status_y=$((menu_bar + (1300 + 195) / 15))
+for spot in "198 $status_y 신문검색" "260 $status_y 포털검색" "305 $status_y 메일검색" \
+    "864 $label_y 신문사_모두보기"; do
+    read -r x y what <<<"$spot"
+    xdotool mousemove --window "$win" "$x" "$y"
+    sleep 0.5
+    check "moving over $what leaves the menu open" pixel_is "$economy_x" "$menu_probe_y" 75,104,148
+done
+
+# The wide view lays the category row and the address row over the toolbar: both stay on top and
+# usable, with the bottom bar over the browser and under it. Its category labels and menus sit
+# 785 twips higher, the address box 780.
+wide_label_y=$((label_y - 785 / 15))
+wide_probe_y=$((menu_probe_y - 785 / 15))
+wide_address_y=$((menu_bar + (120 + 185) / 15))
+keys alt+o Return
+hover_at 1 "$wide_label_y"
+check "wide view, bar up: resting on 경제신문 drops its menu" \
+    wait_for 5 pixel_is "$economy_x" "$wide_probe_y" 75,104,148
+import -window root "$shots/wide-view-bar-up.png"
+type_address "$wide_address_y" "127.0.0.1:$port/links"
+check "wide view, bar up: Enter in the address box opens the typed page" \
+    wait_for 20 titled '::: 링크 페이지$'
+sleep 1
+check "a window the page opens by itself stays hidden while blocking is on" not_shown "스스로 뜬 팝업"
+# The page's link that opens a new window (the top 240 pixels of the page, which begins 920 twips
+# down), clicked: it opens in the main browser.
+xdotool mousemove --window "$win" 800 500
+sleep 0.3
+xdotool mousemove --window "$win" 400 $((menu_bar + 920 / 15 + 100)) click 1
+check "a click on a link that opens a new window opens it in the main browser" \
+    wait_for 20 titled '::: 사용자가 연 새 창$'
+check "no window of its own opens for it" not_shown "사용자가 연 새 창"
+
+keys alt+o Down Return
+type_address "$wide_address_y" "127.0.0.1:$port/typed"
+check "wide view, bar down: Enter in the address box opens the typed page" \
+    wait_for 20 titled '::: 입력한 주소$'
+type_address "$wide_address_y" "127.0.0.1:$port/start"
+wait_for 20 titled '::: 로컬 시작 페이지$'
+hover_at 1 "$wide_label_y"
+check "wide view, bar down: resting on 경제신문 drops its menu" \
+    wait_for 5 pixel_is "$economy_x" "$wide_probe_y" 75,104,148
+import -window root "$shots/wide-view-bar-down.png"
+
 wmctrl -i -c "$win"
 wait_for 15 bash -c "! kill -0 $app_pid 2>/dev/null"
 echo "$passes passed, $failures failed"

@@ -149,6 +149,8 @@ void CatalogueView::build_bars() {
         all->setToolTip("클릭하시면 대한민국 신문사들을 모두 보실 수 있습니다");
         paint_background(all, QColor(53, 73, 93));
         place(all, 12070, kLabelTop, 1800, kLabelHeight);
+        // Moving over it does nothing; the bar behind would close the open menu.
+        all->setAttribute(Qt::WA_NoMousePropagation);
         connect(all, &ClickLabel::clicked, this, [this] { special_.Label1000_Click(); });
     }
 }

@@ -91,10 +91,13 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
     resize(px(18810), px(13065));
 
     controls_.add("Form1", this);
+    // Panes stack in the order they are built, each later one on top. The toolbar lies under all
+    // of them: the wide view lays the category row, the address row, the browser and the bottom
+    // bar over it. The address row lies over the left end of the category row.
+    build_toolbar();
     build_browsers();
     build_category_row();
     build_address_bar();
-    build_toolbar();
     build_bottom_bar();
     build_tool_strip();
     build_media_pane();
@@ -333,9 +336,13 @@ void Form1::build_bottom_bar() {
             [this] { controller_->host().Picture4_MouseMove(); });
     connect(media, &ClickLabel::clicked, this, [this] { controller_->host().Picture4_Click(); });
 
-    picture("Picture16", "신문검색", bar, "모든 신문기사를 검색합니다", 2520, 15, 900, 360);
-    picture("Picture15", "포털검색", bar, "모든 포털을 검색합니다", 3450, 15, 900, 360);
-    picture("Picture14", "메일검색", bar, "모든 메일을 검색합니다", 4380, 15, 900, 360);
+    ClickLabel* searches[] = {
+        picture("Picture16", "신문검색", bar, "모든 신문기사를 검색합니다", 2520, 15, 900, 360),
+        picture("Picture15", "포털검색", bar, "모든 포털을 검색합니다", 3450, 15, 900, 360),
+        picture("Picture14", "메일검색", bar, "모든 메일을 검색합니다", 4380, 15, 900, 360)};
+    // Moving over the searches does nothing: the bar behind them, which closes the catalogue
+    // menus, never hears of it.
+    for (ClickLabel* search : searches) search->setAttribute(Qt::WA_NoMousePropagation);
 
     progress_ = controls_.add("ProgressBar1", new QProgressBar(bar));
     progress_->setTextVisible(false);
