@@ -14,7 +14,8 @@ struct TrayRecord {
 };
 
 // The notification area. Failures are not reported: without a tray the program runs without
-// its icon. A mouse message on the icon reaches the window's tray handler with its message code.
+// its icon until a tray appears, which then shows it. A mouse message on the icon reaches the
+// window's tray handler with its message code.
 class TrayIcon {
 public:
     virtual ~TrayIcon() = default;

@@ -83,13 +83,37 @@ check "the second close ends the program" wait_for 15 gone "$app_pid"
 check "the saved geometry survives a restart unchanged" \
     test "$(cat "$app/lane_desk_x_y_setting.res")" = "$first_geometry"
 
-# The desktop session ending sends a termination signal: the close sequence still runs.
+# A desktop whose tray comes up after the program (a display of its own, first without a window
+# manager): the icon is added when the tray appears. Then the desktop session ends with a
+# termination signal: the close sequence still runs.
+tray_icon() {
+    local id w h
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        read -r w h < <(xwininfo -id "$id" 2>/dev/null |
+            awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+        [ "${w:-0}" -gt 0 ] && [ "${w:-0}" -le 32 ] && [ "${h:-0}" -le 32 ] && return 0
+    done
+    return 1
+}
+no_tray_icon() { ! tray_icon; }
+desktop_display=$DISPLAY
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=("$!")
+wait_for 10 test -s "$work/display"
+export DISPLAY=":$(head -1 "$work/display")"
 rm -f "$app/lane_desk_x_y_setting.res"
 start_app
 wait_for 30 has_main_window
+sleep 2
+check "no tray icon while the desktop has no tray" no_tray_icon
+ICEWM_PRIVCFG="$(dirname "${BASH_SOURCE[0]}")/../../scripts/icewm" icewm >/dev/null 2>&1 &
+pids+=("$!")
+check "the tray icon appears once a tray comes up" wait_for 20 tray_icon
+import -window root "$shots/tray-appears-later.png"
 kill -TERM "$app_pid"
 check "a terminated program still saves its geometry" wait_for 15 gone "$app_pid"
 check "the geometry line after termination" geometry_line_ok
+export DISPLAY=$desktop_display
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -4,12 +4,37 @@
 
 namespace presslane {
 
-QtTrayIcon::QtTrayIcon(QIcon icon, QObject* parent) : QObject(parent), icon_(std::move(icon)) {}
+namespace {
+
+// How often a desktop without a tray is looked at again.
+constexpr int kTrayWatchMs = 1000;
+
+}  // namespace
+
+QtTrayIcon::QtTrayIcon(QIcon icon, QObject* parent) : QObject(parent), icon_(std::move(icon)) {
+    tray_watch_.setInterval(kTrayWatchMs);
+    connect(&tray_watch_, &QTimer::timeout, this, [this] {
+        if (!waiting_ || !QSystemTrayIcon::isSystemTrayAvailable()) return;
+        tray_watch_.stop();
+        const TrayRecord record = *waiting_;
+        waiting_.reset();
+        show_icon(record);
+    });
+}
 
 QtTrayIcon::~QtTrayIcon() { remove(); }
 
 void QtTrayIcon::add(const TrayRecord& record) {
-    if (tray_ || !QSystemTrayIcon::isSystemTrayAvailable()) return;
+    if (tray_ || waiting_) return;
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        waiting_ = record;
+        tray_watch_.start();
+        return;
+    }
+    show_icon(record);
+}
+
+void QtTrayIcon::show_icon(const TrayRecord& record) {
     tray_ = new QSystemTrayIcon(icon_, this);
     tray_->setToolTip(QString::fromStdString(record.tooltip));
     connect(tray_, &QSystemTrayIcon::activated, this,
@@ -34,6 +59,8 @@ void QtTrayIcon::modify(const TrayRecord& record) {
 }
 
 void QtTrayIcon::remove() {
+    tray_watch_.stop();
+    waiting_.reset();
     if (!tray_) return;
     tray_->hide();
     delete tray_;

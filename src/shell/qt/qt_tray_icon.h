@@ -1,18 +1,21 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "shell/tray_icon.h"
 
 namespace presslane {
 
-// The tray icon port on Qt. Where the desktop has no notification area the calls do nothing and
-// the program runs without its icon. Clicks on the icon reach on_message as the mouse message
-// codes of a left or right button release.
+// The tray icon port on Qt. Where the desktop has no notification area yet, the icon is added as
+// soon as one appears (a program started with the desktop often comes up before its panel); until
+// then the program runs without it. Clicks on the icon reach on_message as the mouse message codes
+// of a left or right button release.
 class QtTrayIcon : public QObject, public TrayIcon {
     Q_OBJECT
 public:
@@ -30,9 +33,13 @@ public:
 
 private:
     void show_balloon(const TrayRecord& record);
+    void show_icon(const TrayRecord& record);
 
     QIcon icon_;
     QPointer<QSystemTrayIcon> tray_;
+    // The record of an icon asked for while there was no tray, and the watch for one to appear.
+    std::optional<TrayRecord> waiting_;
+    QTimer tray_watch_;
 };
 
 }  // namespace presslane
