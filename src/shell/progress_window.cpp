@@ -14,6 +14,7 @@ void ProgressWindow::Form_Activate() {
     // Activated again while its first run waits (the user switched away and back): the first run
     // closes the window; a second close would act on a window that is gone.
     if (closed_) return;
+    started_ = true;
     pump_.process_pending();
     wait_seconds(0.3f, pump_, clock_);
     run_progress(progress_);
@@ -21,6 +22,10 @@ void ProgressWindow::Form_Activate() {
     if (closed_) return;
     closed_ = true;
     if (close_) close_();
+}
+
+void ProgressWindow::activation_overdue() {
+    if (!started_) Form_Activate();
 }
 
 }  // namespace presslane

@@ -16,12 +16,17 @@ public:
                    std::function<void()> close);
 
     void Form_Activate();
+    // Called a moment after the window is shown: a window manager that never activates the window
+    // must not keep it, and the modal wait of its caller, open for ever. Runs the activation
+    // routine unless an activation has already started it.
+    void activation_overdue();
 
 private:
     ProgressBar& progress_;
     EventPump& pump_;
     const Clock& clock_;
     std::function<void()> close_;
+    bool started_ = false;
     bool closed_ = false;
 };
 

@@ -75,5 +75,24 @@ TEST(ProgressWindowTest, PacesItsBarThenClosesItselfOnce) {
     EXPECT_GT(pump.waited, 1.3);
 }
 
+TEST(ProgressWindowTest, RunsOnceWhenNeverActivatedAndNotAgainAfterAnActivation) {
+    FakeClock clock;
+    FakeEventPump pump(clock);
+    FakeProgressBar bar;
+    int closes = 0;
+    ProgressWindow never_activated(bar, pump, clock, [&] { ++closes; });
+    never_activated.activation_overdue();
+    EXPECT_EQ(bar.current, 7000);
+    EXPECT_EQ(closes, 1);
+
+    FakeProgressBar bar2;
+    ProgressWindow activated(bar2, pump, clock, [&] { ++closes; });
+    // The overdue call comes while the activation's run still waits.
+    pump.on_event = [&] { activated.activation_overdue(); };
+    activated.Form_Activate();
+    EXPECT_EQ(bar2.steps, 7001);
+    EXPECT_EQ(closes, 2);
+}
+
 }  // namespace
 }  // namespace presslane

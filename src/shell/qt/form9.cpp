@@ -45,6 +45,11 @@ void Form9::show_modal(EventPump& pump, const Clock& clock, QWidget* owner) {
     form.exec();
 }
 
+void Form9::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QTimer::singleShot(kActivationGraceMs, this, [this] { controller_.activation_overdue(); });
+}
+
 void Form9::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {

@@ -21,8 +21,12 @@ public:
     // Shows the window modally and returns once it has closed itself.
     static void show_modal(EventPump& pump, const Clock& clock, QWidget* owner);
 
+    // How long the window waits to be activated before it runs its routine anyway.
+    static constexpr int kActivationGraceMs = 1000;
+
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QProgressBar* progress_;

@@ -237,6 +237,28 @@ TEST(ProgressWindowOnScreen, PacesItsBarAndClosesItself) {
     EXPECT_LT(timer.elapsed(), 8000);
 }
 
+// Stands for a window manager that never activates the window it watches.
+class NoActivation : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowActivate;
+    }
+};
+
+TEST(ProgressWindowOnScreen, ClosesItselfEvenWhenNeverActivated) {
+    QtEventPump pump;
+    QtClock clock;
+    Form9 form(pump, clock, nullptr);
+    NoActivation never;
+    form.installEventFilter(&never);
+    QElapsedTimer timer;
+    timer.start();
+    QTimer::singleShot(10000, &form, [&form] { form.reject(); });
+    EXPECT_EQ(form.exec(), QDialog::Accepted);
+    EXPECT_LT(timer.elapsed(), 8000);
+    EXPECT_EQ(form.findChild<QProgressBar*>("ProgressBar1")->value(), 7000);
+}
+
 TEST(SplashOnScreen, LoadsTheMainWindowOnceThenShowsItAndCloses) {
     QtEventPump pump;
     QtClock clock;
