@@ -39,7 +39,13 @@ void Form10::Form_Load() {
     show_boards();
 }
 
-void Form10::Form_Activate() { ports_.board1.set_focus(); }
+void Form10::Form_Activate() {
+    // The board takes the focus when the window opens. Later activations, such as the return from
+    // each of this window's message boxes, leave the focus where the user had it.
+    if (board_focused_) return;
+    board_focused_ = true;
+    ports_.board1.set_focus();
+}
 
 void Form10::list_channels() {
     ports_.combo1_items.clear();

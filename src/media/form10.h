@@ -42,6 +42,7 @@ public:
            std::function<int()> screen_width);
 
     void Form_Load();
+    // Gives the focus to the first board on the window's first activation only.
     void Form_Activate();
     void list_channels();
     void show_boards();
@@ -72,6 +73,7 @@ private:
     std::function<int()> screen_width_;
     std::string selected_name_;
     std::string selected_address_;
+    bool board_focused_ = false;
 };
 
 }  // namespace presslane

@@ -134,6 +134,25 @@ check "the channel is appended with the bar stored as a full-width bar" wait_for
 cp949 "d|내 방송|$stream?mine\r\nd|같은 이름|$stream?both-mine\r\n" >"$work/book_start.res"
 check "the book keeps its first lines" \
     cmp -s "$work/book_start.res" <(head -c "$(wc -c <"$work/book_start.res")" "$app/radiobook.res")
+# After a message box the keyboard stays in the window's own controls, not in a board: Tab from
+# the add button reaches the address box.
+xdotool mousemove $((fx + 150)) $((fy + 57)) click 1
+xdotool type --delay 30 "Only a name"
+xdotool mousemove $((fx + 310)) $((fy + 58)) click 1
+check "adding without an address asks for one" wait_for 10 has_window "$app_pid" "알림"
+xdotool key Return
+wait_for 10 no_window "$app_pid" "알림"
+sleep 0.5
+xdotool key Tab
+xdotool type --delay 30 "$stream?kept"
+xdotool mousemove $((fx + 150)) $((fy + 57)) click 1
+xdotool type --delay 30 "Kept FM"
+xdotool mousemove $((fx + 310)) $((fy + 58)) click 1
+check "after a message box Tab and typing still reach the address box" \
+    wait_for 10 has_window "$app_pid" "saved"
+xdotool key Return
+check "the channel typed after the message box is added" wait_for 5 \
+    bash -c "LC_ALL=C grep -qaF '|Kept FM|' '$app/radiobook.res'"
 wmctrl -i -c "$form"
 check "the settings window closes" wait_for 10 no_window "$app_pid" "프레스레인 미디어 설정"
 

@@ -27,11 +27,12 @@ struct FakeBrowser : Browser {
         return fill_result;
     }
     Control& control() override { return view; }
-    void set_focus() override {}
+    void set_focus() override { ++focus_requests; }
 
     std::vector<std::string> navigations, calls;
     std::string title, url;
     bool silent = false;
+    int focus_requests = 0;
     bool document = true, loading = false;
     // Every fill asked for, and what each answers.
     struct Fill {

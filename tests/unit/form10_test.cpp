@@ -78,6 +78,17 @@ TEST_F(Form10Test, OpeningLoadsBoardsListsChannelsAndCentresTheWindow) {
     EXPECT_EQ(form.x, 24000 / 2 - 11220 / 2);
 }
 
+TEST_F(Form10Test, OnlyTheFirstActivationFocusesTheBoard) {
+    window.Form_Load();
+    window.Form_Activate();
+    EXPECT_EQ(board1.focus_requests, 1);
+    // The window becomes active again when a message box closes.
+    window.Command1_Click();
+    window.Form_Activate();
+    EXPECT_EQ(board1.focus_requests, 1);
+    EXPECT_EQ(board2.focus_requests, 0);
+}
+
 TEST_F(Form10Test, AddingChecksBothBoxesAndAlwaysClearsThem) {
     struct Case {
         const char* name;
