@@ -12,6 +12,7 @@ void QtTrayIcon::add(const TrayRecord& record) {
     if (tray_ || !QSystemTrayIcon::isSystemTrayAvailable()) return;
     tray_ = new QSystemTrayIcon(icon_, this);
     tray_->setToolTip(QString::fromStdString(record.tooltip));
+    if (menu_) tray_->setContextMenu(menu_);
     connect(tray_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (!on_message) return;

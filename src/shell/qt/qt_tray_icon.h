@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -12,7 +13,8 @@ namespace presslane {
 
 // The tray icon port on Qt. Where the desktop has no notification area the calls do nothing and
 // the program runs without its icon. Clicks on the icon reach on_message as the mouse message
-// codes of a left or right button release.
+// codes of a left or right button release; a right click also opens the icon's menu, if it has
+// one.
 class QtTrayIcon : public QObject, public TrayIcon {
     Q_OBJECT
 public:
@@ -22,6 +24,8 @@ public:
     void add(const TrayRecord& record) override;
     void modify(const TrayRecord& record) override;
     void remove() override;
+    // The icon's menu, from the next add on; owned by the caller.
+    void set_menu(QMenu* menu) { menu_ = menu; }
 
     std::function<void(int message)> on_message;
 
@@ -33,6 +37,7 @@ private:
 
     QIcon icon_;
     QPointer<QSystemTrayIcon> tray_;
+    QPointer<QMenu> menu_;
 };
 
 }  // namespace presslane
