@@ -111,13 +111,14 @@ count_is() { [ "$("$1")" -eq "$2" ]; }
 white() { local c; c=$(pixel "$1" "$2") && [ -n "$c" ] && [ "$(sum_of "$c")" -gt 600 ]; }
 play_sign() { white "$play_x" "$strip_y"; }
 pause_sign() { ! play_sign; }
-# Light pixels in the title row.
+# Light pixels in the title row, from X pixels into it to its end.
 title_pixels() {
-    import -window root -crop "150x16+$((pane_left + 8))+$title_y" -depth 8 txt:- 2>/dev/null |
+    import -window root -crop "$((150 - $1))x16+$((pane_left + 8 + $1))+$title_y" -depth 8 txt:- 2>/dev/null |
         grep -oP '^\d+,\d+: \(\K\d+,\d+,\d+' | awk -F, '$1 + $2 + $3 > 400' | wc -l
 }
-title_shown() { [ "$(title_pixels)" -gt 20 ]; }
-title_empty() { [ "$(title_pixels)" -eq 0 ]; }
+# "Loopback Tune" reaches further to the right than "연결 중..." while the stream opens.
+title_shown() { [ "$(title_pixels 60)" -gt 20 ]; }
+title_empty() { [ "$(title_pixels 0)" -eq 0 ]; }
 away() { xdotool mousemove $((cx + 600)) $((cy + 300)); }
 away
 check "the stopped strip shows the play sign" wait_for 5 play_sign
@@ -136,7 +137,8 @@ check "the stop button closes the stream's connection" wait_for 10 count_is clos
 check "the stopped strip shows the play sign again" wait_for 5 play_sign
 check "and the title is gone" wait_for 5 title_empty
 shot 04-strip-stopped
-# The keyboard: the focus is on the stop button; Shift+Tab goes to play, Space plays, S stops.
+# The keyboard: the stop button, disabled once stopped, handed the focus on to mute; Shift+Tab
+# goes back to play, Space plays, S stops.
 xdotool key shift+Tab
 sleep 0.2
 xdotool key space

@@ -291,10 +291,11 @@ void MpvPlayer::paintEvent(QPaintEvent*) {
     QString text;
     if (failed_) {
         text = QStringLiteral("재생할 수 없는 주소입니다");
-    } else if (!file_.empty()) {
+    } else if (state_ != Playback::Stopped) {
+        // The control strip below shows the title: the station's name tells more here.
         const std::string title = GetMediaInfoString(kClipTitle);
         const std::string station = GetMediaInfoString(kClipAuthor);
-        text = QString::fromStdString(title.empty() ? (station.empty() ? "♪" : station) : title);
+        text = QString::fromStdString(station.empty() ? (title.empty() ? "♪" : title) : station);
     }
     painter.setPen(failed_ ? QColor(230, 120, 110) : QColor(200, 210, 230));
     painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, text);

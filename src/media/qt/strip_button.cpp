@@ -39,6 +39,7 @@ void StripButton::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), fill);
     draw_sign(p, isEnabled() ? QColor(Qt::white) : QColor(125, 132, 150));
     if (hasFocus()) {
+        p.setBrush(Qt::NoBrush);
         p.setPen(QColor(255, 200, 60));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
