@@ -27,26 +27,24 @@ not_submitted() { ! grep -q '^/session/submit' "$log" 2>/dev/null; }
 opened_is() { [ -f "$opened" ] && [ "$(tail -1 "$opened")" = "$1" ]; }
 opened_times() { [ -f "$opened" ] && [ "$(grep -c '' "$opened")" -eq "$1" ]; }
 
-# A window of the program other than the main window, the tray icon and a menu: the balloon.
+# The balloon is a tooltip window of the program, wider than a tooltip's one line; the tray menu
+# is a pop-up window (placed by the program itself, past the window manager) that is neither a
+# tooltip nor the tray icon.
+is_tooltip() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP; }
 balloon_shown() {
-    local id main tray
-    main=$(main_window)
-    tray=$(tray_icon)
+    local id
     for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        [ "$id" = "$main" ] || [ "$id" = "$tray" ] && continue
-        is_menu "$id" && continue
-        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
-            "프레스레인"*) ;;
-            *) return 0 ;;
-        esac
+        is_tooltip "$id" && [ "$(xwininfo -id "$id" | awk '/Width:/ {print $2}')" -gt 200 ] && return 0
     done
     return 1
 }
-is_menu() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU; }
 menu_shown() {
-    local id
+    local id tray
+    tray=$(tray_icon)
     for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        is_menu "$id" && return 0
+        [ "$id" = "$tray" ] && continue
+        is_tooltip "$id" && continue
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
     done
     return 1
 }
