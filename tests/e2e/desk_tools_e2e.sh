@@ -27,40 +27,28 @@ not_submitted() { ! grep -q '^/session/submit' "$log" 2>/dev/null; }
 opened_is() { [ -f "$opened" ] && [ "$(tail -1 "$opened")" = "$1" ]; }
 opened_times() { [ -f "$opened" ] && [ "$(grep -c '' "$opened")" -eq "$1" ]; }
 
-# The tray icon: the program's small window embedded in the window manager's tray.
-tray_icon() {
-    local id w h
+# The balloon is a tooltip window of the program, wider than a tooltip's one line; the tray menu
+# is a pop-up window (placed by the program itself, past the window manager) that is neither a
+# tooltip nor the tray icon.
+is_tooltip() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP; }
+balloon_shown() {
+    local id
     for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        read -r w h < <(xwininfo -id "$id" 2>/dev/null |
-            awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
-        if [ "${w:-0}" -le 32 ] && [ "${h:-0}" -le 32 ] && [ "${w:-0}" -gt 0 ]; then
-            echo "$id"
-            return 0
-        fi
+        is_tooltip "$id" && [ "$(xwininfo -id "$id" | awk '/Width:/ {print $2}')" -gt 200 ] && return 0
     done
     return 1
 }
-has_tray_icon() { [ -n "$(tray_icon)" ]; }
-click_tray() {  # click_tray BUTTON: near the icon's lower edge, which a balloon never covers
-    local x y w h
-    read -r x y w h < <(xwininfo -id "$(tray_icon)" | awk '/Absolute upper-left X/ {x=$4}
-        /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-    xdotool mousemove $((x + w / 2)) $((y + h - 4)) click "$1"
-}
-# A window of the program other than the main window and the tray icon: the balloon.
-balloon_shown() {
-    local id main tray
-    main=$(main_window)
+menu_shown() {
+    local id tray
     tray=$(tray_icon)
     for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        [ "$id" = "$main" ] || [ "$id" = "$tray" ] && continue
-        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
-            "프레스레인"*) ;;
-            *) return 0 ;;
-        esac
+        [ "$id" = "$tray" ] && continue
+        is_tooltip "$id" && continue
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
     done
     return 1
 }
+no_menu() { ! menu_shown; }
 
 menu() {  # menu KEYS...: the keys pressed on the active main window, one after another
     xdotool windowactivate --sync "$(main_window)" 2>/dev/null
@@ -126,7 +114,10 @@ check "a left click brings a maximised window back to normal" wait_for 10 bash -
 check "and leaves it shown" main_shown
 click_tray 3
 check "a right click shows the balloon again" wait_for 10 balloon_shown
+check "and the tray menu" wait_for 10 menu_shown
 import -window root "$shots/tray-balloon-again.png"
+xdotool key Escape
+check "Escape closes the tray menu" wait_for 10 no_menu
 xdotool windowactivate --sync "$win" 2>/dev/null
 sleep 0.5
 import -window root "$shots/main-window-menu-bar.png"

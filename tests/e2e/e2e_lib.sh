@@ -65,3 +65,24 @@ window_titled() {
 }
 shown() { [ -n "$(window_titled "$1")" ]; }
 not_shown() { ! shown "$1"; }
+
+# The tray icon: the program's small window embedded in the window manager's tray.
+tray_icon() {
+    local id w h
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        read -r w h < <(xwininfo -id "$id" 2>/dev/null |
+            awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+        if [ "${w:-0}" -le 32 ] && [ "${h:-0}" -le 32 ] && [ "${w:-0}" -gt 0 ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+has_tray_icon() { [ -n "$(tray_icon)" ]; }
+click_tray() {  # click_tray BUTTON: near the icon's lower edge, which a balloon never covers
+    local x y w h
+    read -r x y w h < <(xwininfo -id "$(tray_icon)" | awk '/Absolute upper-left X/ {x=$4}
+        /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+    xdotool mousemove $((x + w / 2)) $((y + h - 4)) click "$1"
+}

@@ -4,13 +4,15 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFrame>
-#include <QStyle>
+#include <QKeyEvent>
+#include <QMenu>
 
 #include "browse/qt/web_browser.h"
 #include "common/control_set.h"
 #include "common/endpoints.h"
 #include "common/qt/click_label.h"
 #include "media/qt/form10_window.h"
+#include "media/qt/media_controls_widget.h"
 #include "media/qt/mpv_player.h"
 
 namespace presslane {
@@ -57,6 +59,10 @@ MediaPaneWidget::MediaPaneWidget(QFrame* frame8, WidgetControlSet& controls, Con
     connect_click(controls_, "Image5", &MediaPane::Image5_Click);
     connect_click(controls_, "Image4", &MediaPane::Image4_Click);
     connect_click(controls_, "Image3", &MediaPane::Image3_Click);
+    pane_->installEventFilter(this);
+    pane_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pane_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { show_pane_menu(at); });
 }
 
 MediaPaneWidget::~MediaPaneWidget() {
@@ -70,7 +76,12 @@ void MediaPaneWidget::build(WidgetControlSet& controls) {
     player_ = new MpvPlayer(pane_);
     controls.add("MediaPlayer1", player_);
     player_->setToolTip("더블클릭 -> 전체화면");
-    place(player_, 90, 90, 2355, 2190);
+    // A click gives the pane the keyboard; the right button keeps its clip information.
+    player_->setFocusPolicy(Qt::ClickFocus);
+    player_->setContextMenuPolicy(Qt::PreventContextMenu);
+    place(player_, 90, 90, 2355, 1500);
+    strip_ = new MediaControlsWidget(*player_, pane_);
+    place(strip_, 90, 1620, 2355, 675);
 
     combo2_ = new QComboBox(pane_);
     combo2_->setEditable(true);
@@ -109,6 +120,20 @@ void MediaPaneWidget::connect_click(const ControlSet& controls, const char* name
     auto* label = port ? qobject_cast<ClickLabel*>(port->widget()) : nullptr;
     if (!label) return;
     connect(label, &ClickLabel::clicked, this, [this, handler] { ((*controller_).*handler)(); });
+}
+
+bool MediaPaneWidget::eventFilter(QObject* watched, QEvent* event) {
+    // Keys arrive here when the focused widget of the pane has no use for them.
+    if (watched == pane_ && event->type() == QEvent::KeyPress) {
+        return strip_->key_press(static_cast<QKeyEvent*>(event));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MediaPaneWidget::show_pane_menu(const QPoint& at) {
+    QMenu menu(pane_);
+    strip_->fill_menu(&menu);
+    menu.exec(pane_->mapToGlobal(at));
 }
 
 void MediaPaneWidget::end_drag() {

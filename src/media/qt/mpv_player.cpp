@@ -81,6 +81,10 @@ MpvPlayer::~MpvPlayer() {
 
 void MpvPlayer::set_FileName(const std::string& address) {
     file_ = address;
+    open(address);
+}
+
+void MpvPlayer::open(const std::string& address) {
     failed_ = false;
     has_video_ = false;
     if (mpv_) {
@@ -88,16 +92,86 @@ void MpvPlayer::set_FileName(const std::string& address) {
             const char* stop[] = {"stop", nullptr};
             mpv_command(mpv_, stop);
         } else {
+            // A new address plays even when the last one was paused.
+            int no = 0;
+            mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
             // The address is handed over as stored (mms:// included); libmpv reports a failure
             // later as an end of file with an error, which shows in the pane.
             const char* load[] = {"loadfile", address.c_str(), "replace", nullptr};
-            if (mpv_command(mpv_, load) < 0) failed_ = true;
+            mpv_node result;
+            if (mpv_command_ret(mpv_, load, &result) < 0) {
+                failed_ = true;
+            } else {
+                // Events of the streams this one replaces may still be queued: only this
+                // entry's count.
+                entry_ = -1;
+                if (result.format == MPV_FORMAT_NODE_MAP) {
+                    const mpv_node_list* map = result.u.list;
+                    for (int i = 0; i < map->num; ++i) {
+                        if (std::string(map->keys[i]) == "playlist_entry_id" &&
+                            map->values[i].format == MPV_FORMAT_INT64) {
+                            entry_ = map->values[i].u.int64;
+                        }
+                    }
+                }
+                mpv_free_node_contents(&result);
+            }
         }
     } else {
         failed_ = !address.empty();
     }
+    set_state(address.empty() || failed_ ? Playback::Stopped : Playback::Opening);
+    check_title();
     update();
     emit stateChanged();
+}
+
+void MpvPlayer::Play() {
+    if (state_ == Playback::Paused) {
+        int no = 0;
+        if (mpv_) mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
+        set_state(Playback::Playing);
+    } else if (state_ == Playback::Stopped && !file_.empty()) {
+        open(file_);
+    }
+}
+
+void MpvPlayer::Pause() {
+    if (state_ != Playback::Playing && state_ != Playback::Opening) return;
+    int yes = 1;
+    if (mpv_) mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &yes);
+    set_state(Playback::Paused);
+}
+
+void MpvPlayer::Stop() {
+    if (state_ == Playback::Stopped) return;
+    open(std::string());
+}
+
+void MpvPlayer::set_Mute(bool mute) {
+    muted_ = mute;
+    int flag = mute ? 1 : 0;
+    if (mpv_) mpv_set_property(mpv_, "mute", MPV_FORMAT_FLAG, &flag);
+}
+
+void MpvPlayer::set_Volume(int percent) {
+    volume_ = percent;
+    double volume = percent;
+    if (mpv_) mpv_set_property(mpv_, "volume", MPV_FORMAT_DOUBLE, &volume);
+}
+
+void MpvPlayer::set_state(Playback state) {
+    if (state == state_) return;
+    state_ = state;
+    if (on_play_state_change) on_play_state_change();
+}
+
+void MpvPlayer::check_title() {
+    const std::string title =
+        GetMediaInfoString(kClipTitle) + '\n' + GetMediaInfoString(kClipAuthor);
+    if (title == title_) return;
+    title_ = title;
+    if (on_title_change) on_title_change();
 }
 
 void MpvPlayer::set_DisplaySize(int size) {
@@ -155,15 +229,23 @@ void MpvPlayer::drain_events() {
     while (mpv_event* event = mpv_wait_event(mpv_, 0)) {
         if (event->event_id == MPV_EVENT_NONE) break;
         switch (event->event_id) {
+            case MPV_EVENT_START_FILE:
+                started_ = static_cast<mpv_event_start_file*>(event->data)->playlist_entry_id;
+                break;
             case MPV_EVENT_END_FILE: {
                 const auto* end = static_cast<mpv_event_end_file*>(event->data);
+                if (end->playlist_entry_id != entry_) break;
                 if (end->reason == MPV_END_FILE_REASON_ERROR) failed_ = true;
                 has_video_ = false;
+                set_state(Playback::Stopped);
                 changed = true;
                 break;
             }
             case MPV_EVENT_FILE_LOADED:
                 failed_ = false;
+                if (started_ == entry_ && state_ == Playback::Opening) {
+                    set_state(Playback::Playing);
+                }
                 changed = true;
                 break;
             case MPV_EVENT_VIDEO_RECONFIG: {
@@ -181,6 +263,7 @@ void MpvPlayer::drain_events() {
         }
     }
     if (changed) {
+        check_title();
         update();
         emit stateChanged();
     }
@@ -208,10 +291,11 @@ void MpvPlayer::paintEvent(QPaintEvent*) {
     QString text;
     if (failed_) {
         text = QStringLiteral("재생할 수 없는 주소입니다");
-    } else if (!file_.empty()) {
+    } else if (state_ != Playback::Stopped) {
+        // The control strip below shows the title: the station's name tells more here.
         const std::string title = GetMediaInfoString(kClipTitle);
         const std::string station = GetMediaInfoString(kClipAuthor);
-        text = QString::fromStdString(title.empty() ? (station.empty() ? "♪" : station) : title);
+        text = QString::fromStdString(station.empty() ? (title.empty() ? "♪" : title) : station);
     }
     painter.setPen(failed_ ? QColor(230, 120, 110) : QColor(200, 210, 230));
     painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include <QPointer>
@@ -30,12 +31,22 @@ public:
     std::string GetMediaInfoString(int which) const override;
     void set_EnablePositionControls(bool enable) override { position_controls_ = enable; }
     void set_EnableTracker(bool enable) override { tracker_ = enable; }
+    Playback PlayState() const override { return state_; }
+    void Play() override;
+    void Pause() override;
+    void Stop() override;
+    bool Mute() const override { return muted_; }
+    void set_Mute(bool mute) override;
+    int Volume() const override { return volume_; }
+    void set_Volume(int percent) override;
 
     // Seconds played of the current clip; negative while nothing plays.
     double position() const;
     // The last address could not be opened or broke off; cleared by the next address.
     bool failed() const { return failed_; }
     bool has_video() const { return has_video_; }
+    // A property of libmpv as text ("mute", "volume", "pause"); empty when it has none.
+    std::string property(const char* name) const;
 
 signals:
     void stateChanged();
@@ -48,7 +59,9 @@ protected:
 
 private:
     Q_INVOKABLE void drain_events();
-    std::string property(const char* name) const;
+    void open(const std::string& address);
+    void set_state(Playback state);
+    void check_title();
     void forward(const MouseEvent& handler, QMouseEvent* event);
 
     mpv_handle* mpv_ = nullptr;
@@ -59,6 +72,14 @@ private:
     bool tracker_ = true;
     bool failed_ = false;
     bool has_video_ = false;
+    Playback state_ = Playback::Stopped;
+    bool muted_ = false;
+    int volume_ = 100;
+    // The playlist entry of the last address, and the one libmpv last started: events of an
+    // earlier entry belong to a stream that was replaced.
+    std::int64_t entry_ = -1;
+    std::int64_t started_ = -1;
+    std::string title_;
     QPointer<QWidget> home_;
     QRect home_geometry_;
 };

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
@@ -19,6 +20,7 @@
 #include "common/endpoints.h"
 #include "common/qt/click_label.h"
 #include "mail/qt/article_tools.h"
+#include "media/qt/media_controls_widget.h"
 #include "media/qt/media_pane_widget.h"
 #include "search/qt/search_windows.h"
 #include "settings/qt/form3.h"
@@ -427,6 +429,12 @@ void Form1::build_tray(MainWindow::Hooks& hooks, const Clock& clock) {
     hook->setToolTip("트레이에 쓰임");
     hook->hide();
     tray_icon_ = new QtTrayIcon(program_icon(), this);
+    // The player's commands, so that a stream playing with the media pane hidden can be stopped.
+    auto* tray_menu = new QMenu(this);
+    tray_menu->setObjectName("TrayMenu");
+    connect(tray_menu, &QMenu::aboutToShow, this,
+            [this, tray_menu] { media_->strip().fill_menu(tray_menu); });
+    tray_icon_->set_menu(tray_menu);
     tray_ = std::make_unique<Tray>(*tray_icon_, clock,
                                    Tray::Window{[this] {
                                                     if (!isVisible())

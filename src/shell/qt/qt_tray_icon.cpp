@@ -37,6 +37,7 @@ void QtTrayIcon::add(const TrayRecord& record) {
 void QtTrayIcon::show_icon(const TrayRecord& record) {
     tray_ = new QSystemTrayIcon(icon_, this);
     tray_->setToolTip(QString::fromStdString(record.tooltip));
+    if (menu_) tray_->setContextMenu(menu_);
     connect(tray_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (!on_message) return;

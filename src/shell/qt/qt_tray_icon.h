@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -15,7 +16,7 @@ namespace presslane {
 // The tray icon port on Qt. Where the desktop has no notification area yet, the icon is added as
 // soon as one appears (a program started with the desktop often comes up before its panel); until
 // then the program runs without it. Clicks on the icon reach on_message as the mouse message codes
-// of a left or right button release.
+// of a left or right button release; a right click also opens the icon's menu, if it has one.
 class QtTrayIcon : public QObject, public TrayIcon {
     Q_OBJECT
 public:
@@ -25,6 +26,8 @@ public:
     void add(const TrayRecord& record) override;
     void modify(const TrayRecord& record) override;
     void remove() override;
+    // The icon's menu, from the next add on; owned by the caller.
+    void set_menu(QMenu* menu) { menu_ = menu; }
 
     std::function<void(int message)> on_message;
 
@@ -40,6 +43,7 @@ private:
     // The record of an icon asked for while there was no tray, and the watch for one to appear.
     std::optional<TrayRecord> waiting_;
     QTimer tray_watch_;
+    QPointer<QMenu> menu_;
 };
 
 }  // namespace presslane

@@ -63,8 +63,10 @@ IcyStream::IcyStream(std::string station, std::string title)
         auto sent = std::make_shared<std::size_t>(0);      // audio bytes since the last block
         auto sample = std::make_shared<std::uint64_t>(0);  // tone phase
         auto header = std::make_shared<bool>(false);
+        ++listeners_;
         res.set_content_provider(
-            "audio/x-wav", [this, icy, sent, sample, header](std::size_t, httplib::DataSink& sink) {
+            "audio/x-wav",
+            [this, icy, sent, sample, header](std::size_t, httplib::DataSink& sink) {
                 if (stopping_) return false;
                 std::string audio;
                 if (!*header) {
@@ -87,6 +89,11 @@ IcyStream::IcyStream(std::string station, std::string title)
                 }
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
                 return sink.write(out.data(), out.size());
+            },
+            // Runs once the listener has gone (or the server stops).
+            [this, line = line_of(req)](bool) {
+                --listeners_;
+                if (log_) std::cout << "closed " << line << std::endl;
             });
     });
     server_.Get("/missing", [](const httplib::Request&, httplib::Response& res) {
@@ -110,14 +117,17 @@ void IcyStream::serve(const std::string& path, const std::string& body) {
 
 void IcyStream::log_requests(bool on) { log_ = on; }
 
-void IcyStream::note(const httplib::Request& req) const {
-    if (!log_) return;
+std::string IcyStream::line_of(const httplib::Request& req) {
     std::string line = req.path;
     for (const auto& [key, value] : req.params) {
         line += (line.find('?') == std::string::npos ? "?" : "&") + key;
         if (!value.empty()) line += "=" + value;
     }
-    std::cout << line << std::endl;
+    return line;
+}
+
+void IcyStream::note(const httplib::Request& req) const {
+    if (log_) std::cout << line_of(req) << std::endl;
 }
 
 int IcyStream::start(int port) {
