@@ -80,22 +80,24 @@ bool RecordFile::exists() const {
 }
 
 std::vector<std::string> RecordFile::lines() const {
+    std::vector<std::string> raw;
+    read_raw_lines(raw);
     std::vector<std::string> out;
-    for (const std::string& raw : raw_lines()) out.push_back(cp949::decode(raw));
+    for (const std::string& line : raw) out.push_back(cp949::decode(line));
     return out;
 }
 
-std::vector<std::string> RecordFile::raw_lines() const {
-    std::vector<std::string> out;
-    // Something else in the file's place (a folder) or a read error reads as no lines; the stream
-    // reports such errors in its state instead of throwing them.
-    if (!exists()) return out;
+bool RecordFile::read_raw_lines(std::vector<std::string>& out) const {
+    out.clear();
+    // Something else in the file's place (a folder) holds no lines; the stream reports read
+    // errors in its state instead of throwing them.
+    if (!exists()) return true;
     std::ifstream in(path_, std::ios::binary);
     std::string bytes;
     char buffer[4096];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return out;
+    if (!in.eof() || in.bad()) return false;
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
@@ -106,7 +108,7 @@ std::vector<std::string> RecordFile::raw_lines() const {
         out.push_back(bytes.substr(start, stop - start));
         start = next;
     }
-    return out;
+    return true;
 }
 
 std::string RecordFile::first_line() const {
@@ -135,8 +137,12 @@ bool RecordFile::rewrite(const std::vector<Record>& records) const {
 
 bool RecordFile::remove_records(const std::function<bool(const Record&)>& chosen) const {
     if (!exists()) return true;
+    // A file that cannot be read whole is left alone: writing back what was read would lose the
+    // rest.
+    std::vector<std::string> raw_lines;
+    if (!read_raw_lines(raw_lines)) return false;
     std::string bytes;
-    for (const std::string& raw : raw_lines()) {
+    for (const std::string& raw : raw_lines) {
         // A line is judged by its decoded fields but kept as its own bytes.
         if (is_blank(raw) || chosen(split_fields(cp949::decode(raw)))) continue;
         bytes += raw + "\r\n";

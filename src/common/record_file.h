@@ -52,14 +52,16 @@ public:
     bool rewrite(const std::vector<Record>& records) const;
     // Rewrites the file without the records `chosen` picks, read from the file as it is now:
     // `chosen` is asked once for every non-blank line, in file order. Blank lines go too; every
-    // other line is kept byte for byte. Written as rewrite() writes; a missing file stays missing.
+    // other line is kept byte for byte. Written as rewrite() writes; a missing file stays missing,
+    // a file that cannot be read is left as it is (false).
     bool remove_records(const std::function<bool(const Record&)>& chosen) const;
     // Deletes the file; true when it is gone afterwards.
     bool remove() const;
 
 private:
-    // Every line's bytes without its line end.
-    std::vector<std::string> raw_lines() const;
+    // Every line's bytes without its line end; false when the file could not be read whole (then
+    // `out` holds what was read). A missing file has no lines.
+    bool read_raw_lines(std::vector<std::string>& out) const;
 
     std::filesystem::path path_;
 };

@@ -47,7 +47,11 @@ void Scrapbook::Image36_Click() {
     }
     // The list is not the file: scraps saved since it was shown, and rows it has not reached yet
     // while it loads, are only in the file. Only the chosen line leaves the file.
-    if (!file_.remove_row(chosen)) dialogs_.message(kDeleteFailedText, kFileErrorTitle);
+    if (file_.remove_row(chosen)) {
+        list_.remove_row(now);
+    } else {
+        dialogs_.message(kDeleteFailedText, kFileErrorTitle);
+    }
     Image35_Click();
 }
 

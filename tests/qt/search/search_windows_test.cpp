@@ -259,12 +259,12 @@ TEST_F(SearchWindowsTest, APlainHttpLoginPageIsNeverFilled) {
 }
 
 TEST_F(SearchWindowsTest, WaitingLoginGivesUpWithItsMessageWhenTheFieldsNeverAppear) {
-    auto form = webmail(server().url("/plain"), 2.0f);
+    auto form = webmail(server().secure_url("/plain"), 2.0f);
     child<QPushButton>(*form, "Command2")->click();
     ASSERT_EQ(messages.seen.size(), 1u);
     EXPECT_EQ(messages.seen[0].first, WebmailLogin::kNoFieldsText);
     EXPECT_EQ(messages.seen[0].second, "프레스레인 메일검색");
-    EXPECT_EQ(web1.url().path().toStdString(), "/plain");
+    EXPECT_EQ(web1.url().toString().toStdString(), server().secure_url("/plain"));
 }
 
 TEST_F(SearchWindowsTest, PortalSearchSendsTheQueryBytesWhole) {
