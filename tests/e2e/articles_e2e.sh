@@ -108,7 +108,7 @@ check "the unfinished last line was ended before the later scrap, whose address 
     bytes_are "$app/scrapbook.res" "$first_line$second_line$later_line"
 
 # On a full disk a save says so and changes nothing; the scrap dialog stays open.
-prlimit --pid "$app_pid" --fsize="$(stat -c %s "$app/scrapbook.res")"
+prlimit --pid "$app_pid" --fsize="$(stat -c %s "$app/scrapbook.res"):"
 click "${scrap_tool[@]}"
 wait_for 10 shown "프레스레인 스크랩북"
 xdotool type --delay 20 "Lost"
@@ -117,7 +117,7 @@ check "a save on a full disk tells the user it failed" answer "에러"
 check "and shows no success" not_shown "saved"
 check "the dialog stays open after the failure" shown "프레스레인 스크랩북"
 check "the scrapbook is as it was" bytes_are "$app/scrapbook.res" "$first_line$second_line$later_line"
-prlimit --pid "$app_pid" --fsize=unlimited
+prlimit --pid "$app_pid" --fsize=unlimited:
 wmctrl -i -c "$(window_titled "프레스레인 스크랩북")"
 wait_for 10 not_shown "프레스레인 스크랩북"
 
