@@ -113,6 +113,8 @@ click "${scrap_tool[@]}"
 wait_for 10 shown "프레스레인 스크랩북"
 xdotool type --delay 20 "Lost"
 xdotool key Return
+wait_for 10 shown "에러" && sleep 0.5
+import -window root "$shots/articles-scrap-save-failed.png"
 check "a save on a full disk tells the user it failed" answer "에러"
 check "and shows no success" not_shown "saved"
 check "the dialog stays open after the failure" shown "프레스레인 스크랩북"
