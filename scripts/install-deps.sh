@@ -10,6 +10,8 @@ packages=(
     libx11-dev
     # tests
     libgtest-dev libgmock-dev libcpp-httplib-dev
+    # the certificate of the loopback https server
+    libssl-dev
     # the peer of the download benchmark, and the update test's server probe
     curl
     # a real desktop for the windows: display, window manager with a tray, input, screenshots

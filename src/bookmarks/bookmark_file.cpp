@@ -25,13 +25,13 @@ std::vector<std::string> BookmarkFile::names() const {
 }
 
 bool BookmarkFile::append(const Bookmark& bookmark) const {
-    return RecordFile(path_).append({bookmark.name, bookmark.address});
+    return RecordFile(path_).append({bookmark.name, address_field(bookmark.address)});
 }
 
 bool BookmarkFile::rewrite(const std::vector<Bookmark>& bookmarks) const {
     std::vector<Record> records;
     records.reserve(bookmarks.size());
-    for (const Bookmark& b : bookmarks) records.push_back({b.name, b.address});
+    for (const Bookmark& b : bookmarks) records.push_back({b.name, address_field(b.address)});
     return RecordFile(path_).rewrite(records);
 }
 
@@ -39,7 +39,8 @@ bool BookmarkFile::remove() const { return RecordFile(path_).remove(); }
 
 std::string display_text(const Bookmark& bookmark) {
     // Cleaned as the file will hold them, so the first bar of the text is always the separator.
-    return clean_field(bookmark.name) + std::string(30, ' ') + "|" + clean_field(bookmark.address);
+    return clean_field(bookmark.name) + std::string(30, ' ') + "|" +
+           address_field(bookmark.address);
 }
 
 Bookmark from_display_text(const std::string& text) {

@@ -27,6 +27,8 @@ public:
     std::vector<Bookmark> read() const;
     // The name field of every non-blank line, in file order (a line without "|" is all name).
     std::vector<std::string> names() const;
+    // Adds the bookmark at the end; the address is stored as an address field ("|" as "%7C").
+    // False, with the file as it was, when it cannot be written.
     bool append(const Bookmark& bookmark) const;
     // Replaces the file with these bookmarks; the old file stays whole if the new one cannot be
     // written. Writing none leaves an empty file.
@@ -38,7 +40,7 @@ private:
 };
 
 // The text List1 shows for a bookmark: the name, 30 spaces, "|" and the address, each as the file
-// stores it (a bar inside them is the full-width one).
+// stores it (a bar inside the name is the full-width one, inside the address "%7C").
 std::string display_text(const Bookmark& bookmark);
 // The bookmark behind a list text: the part before the first "|" without the trailing spaces the
 // display added (inner spaces stay), and the part after it.

@@ -1,5 +1,6 @@
 #include "bookmarks/bookmarks_window.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "bookmarks/list_box.h"
@@ -37,11 +38,13 @@ void BookmarksWindow::open_in_main(const std::string& address) {
 
 void BookmarksWindow::Form_Activate() {
     call(hooks_.focus_address);
+    const unsigned mine = ++loads_;
     list_.clear();
     int count = 0;
     for (const Bookmark& b : file_.read()) {
         pump_.process_pending();
-        if (unloaded_) return;
+        // Closed, or every bookmark deleted, while the list was loading.
+        if (unloaded_ || loads_ != mine) return;
         list_.add_item(display_text(b));
         ++count;
         if (Control* label = controls_.find("Label4"))
@@ -60,7 +63,11 @@ void BookmarksWindow::Command1_Click() {
         dialogs_.message("사이트 주소가 빠졌습니다", "ERROR");
         return;
     }
-    file_.append({name, address});
+    if (!file_.append({name, address})) {
+        // The window stays open with what was typed.
+        dialogs_.message(kSaveFailedText, kFileErrorTitle);
+        return;
+    }
     list_.add_item(display_text({name, address}));
     dialogs_.message(name + " 을 북마크 하였습니다", "saved");
     call(hooks_.close);
@@ -78,15 +85,22 @@ void BookmarksWindow::Command3_Click() {
 }
 
 void BookmarksWindow::Command4_Click() {
-    list_.remove_item(list_.selected());
+    const int index = list_.selected();
+    if (index >= 0) deleted_.push_back(list_.item(index));
+    list_.remove_item(index);
     dialogs_.message("삭제하였습니다", "성공");
 }
 
 void BookmarksWindow::Command5_Click() {
     pump_.process_pending();
     if (!dialogs_.ask_yes_no(" 전체 북마크를 삭제하시겠습니까?", "북마크삭제")) return;
+    if (!file_.remove()) {
+        dialogs_.message(kDeleteFailedText, kFileErrorTitle);
+        return;
+    }
+    ++loads_;
     list_.clear();
-    file_.remove();
+    deleted_.clear();
     dialogs_.message("전체 북마크를 삭제하였습니다", "성공");
 }
 
@@ -103,9 +117,20 @@ void BookmarksWindow::Picture11_MouseMove() {
 void BookmarksWindow::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    std::vector<Bookmark> bookmarks;
-    for (int i = 0; i < list_.count(); ++i) bookmarks.push_back(from_display_text(list_.item(i)));
-    file_.rewrite(bookmarks);
+    // The list may still be loading, so it can hold only part of the file: what is written back
+    // is the file as it is now without the bookmarks deleted here, in the form the list gives.
+    std::vector<std::string> deleted = deleted_;
+    std::vector<Bookmark> kept;
+    for (const Bookmark& b : file_.read()) {
+        const std::string shown = display_text(b);
+        if (const auto it = std::find(deleted.begin(), deleted.end(), shown); it != deleted.end()) {
+            deleted.erase(it);
+            continue;
+        }
+        kept.push_back(from_display_text(shown));
+    }
+    if (!file_.rewrite(kept) && !deleted_.empty())
+        dialogs_.message(kDeleteFailedText, kFileErrorTitle);
     call(hooks_.load_bookmark_titles);
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "bookmarks/bookmark_file.h"
 
@@ -15,8 +16,8 @@ class EventPump;
 class ListBox;
 
 // The bookmarks window Form5. Its controls are reached by name (Text1 the site name, Text2 the
-// address, Label4 the count, Picture11); the list List1 is a list box. The file is rewritten from
-// the list whenever the window closes, by any route.
+// address, Label4 the count, Picture11); the list List1 is a list box. Whenever the window closes,
+// by any route, the file is rewritten without the bookmarks deleted in the window.
 class BookmarksWindow {
 public:
     struct Hooks {
@@ -53,6 +54,11 @@ private:
     EventPump& pump_;
     BookmarkFile file_;
     Hooks hooks_;
+    // The list texts deleted with Command4 since the list was read.
+    std::vector<std::string> deleted_;
+    // Bumped by each start of the list's loading and by deleting every bookmark, which ends a
+    // loading still running.
+    unsigned loads_ = 0;
     bool unloaded_ = false;
 };
 

@@ -29,21 +29,24 @@ public:
 
     // True while an HTML document is loaded (the document the mouse-over binding holds).
     virtual bool has_document() const = 0;
-    // The current page title ("location name") and address ("location URL").
+    // The current page title ("location name") and address ("location URL"); the address is fully
+    // encoded, as the browser sends it, so it holds no "|" and opens the same page when stored.
     virtual std::string location_name() const = 0;
     virtual std::string location_url() const = 0;
     // True from navigate() on while that load is in progress.
     virtual bool busy() const = 0;
     // Silent: no script-error dialogs and no page console messages shown to the user.
     virtual void set_silent(bool silent) = 0;
-    // Fills form fields of the displayed top document, and only of a document on `host` (compared
-    // without regard to case): when the first element of every given name exists, sets each one's
-    // "value" attribute and its live value to the given text. The host check and the fill happen on
-    // the same document, so a page that changes meanwhile is never filled by mistake. While a load
-    // is running it answers from the document it has. Returns whether it filled; nothing is filled
-    // when any element is missing, the host differs or the page does not answer.
+    // Fills form fields of the displayed top document, and only of a document of the same origin
+    // as the address `page` (scheme, host and port, as the browser compares origins: an http page
+    // is never taken for an https one): when the first element of every given name exists, sets
+    // each one's "value" attribute and its live value to the given text. The origin check and the
+    // fill happen on the same document, so a page that changes meanwhile is never filled by
+    // mistake. While a load is running it answers from the document it has. Returns whether it
+    // filled; nothing is filled when any element is missing, the origin differs or the page does
+    // not answer.
     virtual bool fill_fields(
-        const std::string& host,
+        const std::string& page,
         const std::vector<std::pair<std::string, std::string>>& name_value) = 0;
 
     // Placement and visibility in the host window.

@@ -176,8 +176,11 @@ void BrowserHost::Picture2_Click() {
     // Without an old second field the new line takes the one a new settings file has.
     std::string popup_field = "0";
     if (old_line.find('|') != std::string::npos) popup_field = field(split_fields(old_line), 2);
-    const std::string address = browsers_.WebBrowser1.location_url();
-    settings.rewrite({{address, popup_field}});
+    const std::string address = address_field(browsers_.WebBrowser1.location_url());
+    if (!settings.rewrite({{address, popup_field}})) {
+        dialogs_.message(kSaveFailedText, kFileErrorTitle);
+        return;
+    }
     dialogs_.message("현재 페이지가 시작페이지로 설정되었습니다", address);
 }
 

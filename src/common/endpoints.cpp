@@ -89,13 +89,14 @@ std::vector<std::string> webmail_pages() {
             "https://mail.yahoo.com/",   "https://mail.google.com/"};
 }
 
-// The login host of 엠파스; the service has since closed, the address is kept as the one its path
-// belongs to. The end-to-end build points it at a loopback server.
+// 엠파스 closed and was merged into 네이트, whose front page over HTTPS holds its login box; its
+// fields are filled only where they carry the names the window fills, and the window tells the
+// user otherwise. The end-to-end build points it at a loopback server.
 std::string webmail_login_page() {
 #ifdef PRESSLANE_WEBMAIL_LOGIN
     return PRESSLANE_WEBMAIL_LOGIN;
 #else
-    return "http://login.empas.com/session/login.html";
+    return "https://www.nate.com/";
 #endif
 }
 

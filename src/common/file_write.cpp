@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace presslane {
@@ -37,10 +38,32 @@ bool write_file_atomically(const std::filesystem::path& path, const std::string&
 }
 
 bool append_to_file(const std::filesystem::path& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool ok = write_all(fd, bytes);
-    return (::close(fd) == 0) && ok;
+    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+    const bool created = fd < 0 && errno == ENOENT;
+    const int out =
+        created ? ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644) : fd;
+    if (out < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(out, &st) == 0;
+    const off_t old_size = ok ? st.st_size : 0;
+    std::string head;
+    if (ok && old_size > 0) {
+        char last = 0;
+        ok = ::pread(out, &last, 1, old_size - 1) == 1;
+        if (last == '\r')
+            head = "\n";
+        else if (last != '\n')
+            head = "\r\n";
+    }
+    ok = ok && write_all(out, head + bytes) && ::fsync(out) == 0;
+    if (!ok) {
+        if (created) {
+            ::unlink(path.c_str());
+        } else if (::ftruncate(out, old_size) == 0) {
+            ::fsync(out);
+        }
+    }
+    return (::close(out) == 0) && ok;
 }
 
 }  // namespace presslane

@@ -1,7 +1,6 @@
 #include "common/record_file.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "common/file_write.h"
@@ -17,6 +16,10 @@ std::string encode_record(const Record& record) {
         line += clean_field(record[i]);
     }
     return cp949::encode(line) + "\r\n";
+}
+
+bool is_blank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 }  // namespace
@@ -52,6 +55,19 @@ std::string clean_field(std::string_view value) {
     return out;
 }
 
+std::string address_field(std::string_view address) {
+    std::string out;
+    out.reserve(address.size());
+    for (const char c : address) {
+        if (c == '|') {
+            out += "%7C";
+        } else {
+            out += c;
+        }
+    }
+    return clean_field(out);
+}
+
 std::string field(const Record& record, std::size_t n) {
     return (n >= 1 && n <= record.size()) ? record[n - 1] : std::string();
 }
@@ -64,10 +80,24 @@ bool RecordFile::exists() const {
 }
 
 std::vector<std::string> RecordFile::lines() const {
+    std::vector<std::string> raw;
+    read_raw_lines(raw);
     std::vector<std::string> out;
+    for (const std::string& line : raw) out.push_back(cp949::decode(line));
+    return out;
+}
+
+bool RecordFile::read_raw_lines(std::vector<std::string>& out) const {
+    out.clear();
+    // Something else in the file's place (a folder) holds no lines; the stream reports read
+    // errors in its state instead of throwing them.
+    if (!exists()) return true;
     std::ifstream in(path_, std::ios::binary);
-    if (!in) return out;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (!in.eof() || in.bad()) return false;
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
@@ -75,10 +105,10 @@ std::vector<std::string> RecordFile::lines() const {
         if (end == std::string::npos) end = bytes.size();
         std::size_t stop = end;
         if (stop > start && bytes[stop - 1] == '\r') --stop;
-        out.push_back(cp949::decode(std::string_view(bytes).substr(start, stop - start)));
+        out.push_back(bytes.substr(start, stop - start));
         start = next;
     }
-    return out;
+    return true;
 }
 
 std::string RecordFile::first_line() const {
@@ -89,7 +119,7 @@ std::string RecordFile::first_line() const {
 std::vector<Record> RecordFile::records() const {
     std::vector<Record> out;
     for (const auto& line : lines()) {
-        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        if (is_blank(line)) continue;
         out.push_back(split_fields(line));
     }
     return out;
@@ -105,10 +135,26 @@ bool RecordFile::rewrite(const std::vector<Record>& records) const {
     return write_file_atomically(path_, bytes);
 }
 
+bool RecordFile::remove_records(const std::function<bool(const Record&)>& chosen) const {
+    if (!exists()) return true;
+    // A file that cannot be read whole is left alone: writing back what was read would lose the
+    // rest.
+    std::vector<std::string> raw_lines;
+    if (!read_raw_lines(raw_lines)) return false;
+    std::string bytes;
+    for (const std::string& raw : raw_lines) {
+        // A line is judged by its decoded fields but kept as its own bytes.
+        if (is_blank(raw) || chosen(split_fields(cp949::decode(raw)))) continue;
+        bytes += raw + "\r\n";
+    }
+    return write_file_atomically(path_, bytes);
+}
+
 bool RecordFile::remove() const {
     std::error_code ec;
     std::filesystem::remove(path_, ec);
-    return !exists();
+    // Anything still in the file's place (a folder that cannot go) means the file is not gone.
+    return !std::filesystem::exists(std::filesystem::symlink_status(path_, ec));
 }
 
 }  // namespace presslane

@@ -49,7 +49,7 @@ std::vector<Record> ChannelBook::matching(const std::string& name) const {
 
 bool ChannelBook::add(const std::string& date, const std::string& name,
                       const std::string& address) const {
-    return file_.append({date, name, address});
+    return file_.append({date, name, address_field(address)});
 }
 
 std::filesystem::path ChannelBook::scratch_path() const {

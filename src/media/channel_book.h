@@ -37,7 +37,8 @@ public:
     // Every channel line whose name is exactly `name`, in file order.
     std::vector<Record> matching(const std::string& name) const;
 
-    // Appends one channel; a "|" or line break typed into a value cannot split the record.
+    // Appends one channel; a "|" or line break typed into a value cannot split the record (in the
+    // address a "|" is stored as "%7C"). False, with the book as it was, when it cannot be written.
     bool add(const std::string& date, const std::string& name, const std::string& address) const;
 
     // Removes a scratch file a broken deletion may have left.

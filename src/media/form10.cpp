@@ -79,9 +79,11 @@ void Form10::Command1_Click() {
         ports_.dialogs.message("방송국 이름을 입력해주세요", "알림");
     } else if (address.empty()) {
         ports_.dialogs.message("저장될 방송국 주소를 입력해주세요", "알림");
-    } else {
-        ChannelBook(folder_ / ChannelBook::kBookFile).add(ports_.clock.date_text(), name, address);
+    } else if (ChannelBook(folder_ / ChannelBook::kBookFile)
+                   .add(ports_.clock.date_text(), name, address)) {
         ports_.dialogs.message(name + " 주소를 나만의 라디오 방송국에 저장하였습니다", "saved");
+    } else {
+        ports_.dialogs.message(kSaveFailedText, kFileErrorTitle);
     }
     reset_boxes();
 }
@@ -104,8 +106,11 @@ void Form10::Command3_Click() {
         ports_.dialogs.message("삭제할 라디오 방송국을 선택해주세요", "알림");
         return;
     }
-    book.remove(chosen);
-    ports_.dialogs.message(chosen + " 을 삭제 하였습니다", "결과");
+    if (book.remove(chosen)) {
+        ports_.dialogs.message(chosen + " 을 삭제 하였습니다", "결과");
+    } else {
+        ports_.dialogs.message(kDeleteFailedText, kFileErrorTitle);
+    }
     reset_boxes();
 }
 

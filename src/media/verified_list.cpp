@@ -1,38 +1,17 @@
 #include "media/verified_list.h"
 
-#include <cstdio>
-#include <fstream>
-#include <system_error>
-
-#include "common/cp949.h"
 #include "common/event_pump.h"
+#include "common/file_write.h"
 #include "filedown/inet.h"
 
 namespace presslane {
 namespace {
 
-// Only a successful response holds the list; an error page would show its lines as channels.
+// Only the answer "200 OK" holds the whole list: an error page would show its lines as channels,
+// and another success (no content, a partial answer) holds no list or only part of one.
 bool status_ok(const std::string& header) {
-    return header.size() >= 12 && header.compare(0, 5, "HTTP/") == 0 && header[9] == '2';
-}
-
-// Replaces the file in one step so that a crash never leaves a half-written list.
-void store(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::path scratch = file;
-    scratch += ".new";
-    {
-        std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(scratch, ec);
-            return;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(scratch, file, ec);
-    if (ec) std::filesystem::remove(scratch, ec);
+    return header.size() >= 12 && header.compare(0, 5, "HTTP/") == 0 &&
+           header.compare(9, 3, "200") == 0;
 }
 
 }  // namespace
@@ -44,14 +23,16 @@ void refresh_verified_list(Inet& inet, EventPump& pump, const std::string& addre
     // The component has its own time-out, so this ends even when the server never answers.
     while (inet.StillExecuting()) pump.wait_for_events(0.1);
 
-    std::string text;
+    // The body is kept byte for byte: it is already in the record files' code page, and a round
+    // trip through text would change what does not decode.
+    std::string bytes;
     if (status_ok(inet.GetHeader())) {
-        for (std::string piece = inet.GetChunkText(1024); !piece.empty();
-             piece = inet.GetChunkText(1024)) {
-            text += piece;
-        }
+        for (auto piece = inet.GetChunkBytes(1024); !piece.empty();
+             piece = inet.GetChunkBytes(1024))
+            bytes.append(piece.begin(), piece.end());
     }
-    store(file, cp949::encode(text) + "\r\n");
+    // Replaced in one step, so a crash or a full disk never leaves a half-written list.
+    write_file_atomically(file, bytes + "\r\n");
 }
 
 }  // namespace presslane

@@ -9,8 +9,9 @@ class EventPump;
 class Inet;
 
 // Fetches the verified channel list from `address` with the transfer component and stores the
-// body followed by one CR LF in `file`, as received. Any failure, an error status or an empty
-// body leaves a list of one empty line. Window events run while the request is on its way.
+// body of a "200" answer followed by one CR LF in `file`, byte for byte as received. Any failure,
+// any other status or an empty body leaves a list of one empty line. Window events run while the
+// request is on its way.
 void refresh_verified_list(Inet& inet, EventPump& pump, const std::string& address,
                            const std::filesystem::path& file);
 

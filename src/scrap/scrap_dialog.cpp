@@ -37,7 +37,11 @@ void ScrapDialog::Command1_Click() {
         return;
     }
     // The box only has to be filled: what is kept is the page the browser really shows.
-    file_.append({clock_.date_text(), title, source_.active_address()});
+    if (!file_.append({clock_.date_text(), title, source_.active_address()})) {
+        // The dialog stays open with the title, so nothing typed is lost.
+        dialogs_.message(kSaveFailedText, kFileErrorTitle);
+        return;
+    }
     dialogs_.message("스크랩북에 저장하였습니다", "saved");
     if (close_) close_();
 }

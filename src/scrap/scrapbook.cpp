@@ -1,7 +1,5 @@
 #include "scrap/scrapbook.h"
 
-#include <vector>
-
 #include "browse/browser.h"
 #include "common/dialogs.h"
 #include "common/event_pump.h"
@@ -47,10 +45,13 @@ void Scrapbook::Image36_Click() {
         dialogs_.message("삭제할 기사를 선택하지 않으셨습니다", "삭제실패");
         return;
     }
-    list_.remove_row(now);
-    std::vector<ScrapRow> rest;
-    for (int i = 0; i < list_.count(); ++i) rest.push_back(list_.row(i));
-    file_.rewrite(rest);
+    // The list is not the file: scraps saved since it was shown, and rows it has not reached yet
+    // while it loads, are only in the file. Only the chosen line leaves the file.
+    if (file_.remove_row(chosen)) {
+        list_.remove_row(now);
+    } else {
+        dialogs_.message(kDeleteFailedText, kFileErrorTitle);
+    }
     Image35_Click();
 }
 
@@ -63,8 +64,11 @@ void Scrapbook::Image38_Click() {
     if (!dialogs_.ask_yes_no(" 스크랩북에 저장된 모든 기사들을 삭제하시겠습니까?", "기사삭제")) {
         return;
     }
-    file_.remove();
-    dialogs_.message("기사를 모두 삭제하였습니다", "성공");
+    if (file_.remove()) {
+        dialogs_.message("기사를 모두 삭제하였습니다", "성공");
+    } else {
+        dialogs_.message(kDeleteFailedText, kFileErrorTitle);
+    }
     Image35_Click();
 }
 

@@ -16,14 +16,16 @@ std::vector<ScrapRow> ScrapbookFile::read() const {
 }
 
 bool ScrapbookFile::append(const ScrapRow& row) const {
-    return RecordFile(path_).append({row.date, row.title, row.address});
+    return RecordFile(path_).append({row.date, row.title, address_field(row.address)});
 }
 
-bool ScrapbookFile::rewrite(const std::vector<ScrapRow>& rows) const {
-    std::vector<Record> records;
-    records.reserve(rows.size());
-    for (const ScrapRow& row : rows) records.push_back({row.date, row.title, row.address});
-    return RecordFile(path_).rewrite(records);
+bool ScrapbookFile::remove_row(const ScrapRow& row) const {
+    bool removed = false;
+    return RecordFile(path_).remove_records([&](const Record& r) {
+        if (removed || r.size() < 3 || !(ScrapRow{r[0], r[1], r[2]} == row)) return false;
+        removed = true;
+        return true;
+    });
 }
 
 bool ScrapbookFile::remove() const { return RecordFile(path_).remove(); }

@@ -1,5 +1,8 @@
 #include "search/webmail_login.h"
 
+#include <cctype>
+#include <string_view>
+
 #include "browse/browser.h"
 #include "common/clock.h"
 #include "common/control_set.h"
@@ -15,6 +18,15 @@ namespace {
 // Between looks at the login page the wait sleeps in the event loop rather than spinning.
 constexpr double kPollSeconds = 0.1;
 constexpr float kDay = 86400.0f;
+
+bool is_https(const std::string& address) {
+    static constexpr std::string_view kScheme = "https://";
+    if (address.size() < kScheme.size()) return false;
+    for (std::size_t i = 0; i < kScheme.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(address[i])) != kScheme[i]) return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -36,7 +48,7 @@ WebmailLogin::WebmailLogin(const ControlSet& controls, ItemList& providers,
       ports_(ports),
       focus_id_(std::move(focus_id)),
       sites_(std::move(sites)),
-      login_host_(endpoints::host_of(sites_.login_page)) {}
+      secure_login_(is_https(sites_.login_page)) {}
 
 std::string WebmailLogin::text(const char* control) const {
     const Control* c = controls_.find(control);
@@ -47,9 +59,16 @@ std::vector<std::pair<std::string, std::string>> WebmailLogin::fields() const {
     return {{"userid", text("Text1")}, {"passwd", text("Text2")}};
 }
 
-// The password goes only into a document on the login host: whatever else is displayed (another
-// site's form with fields of the same names) is left alone.
-bool WebmailLogin::fill_login_page() { return ports_.web1.fill_fields(login_host_, fields()); }
+// The password goes only into an https document of the login page's origin: whatever else is
+// displayed (another site's form with fields of the same names, or the login host's own page over
+// plain http, which anyone on the way can read) is left alone.
+bool WebmailLogin::fill_login_page() {
+    return secure_login_ && ports_.web1.fill_fields(sites_.login_page, fields());
+}
+
+void WebmailLogin::tell_not_secure() {
+    ports_.dialogs.message(kNotSecureText, kCaption, Dialogs::Icon::Warning);
+}
 
 void WebmailLogin::Form_Load() {
     if (Control* self = controls_.find("Form7"))
@@ -68,6 +87,10 @@ void WebmailLogin::Command1_Click() {
     if (unloaded_) return;
     ports_.pump.process_pending();
     ports_.web1.navigate(sites_.login_page);
+    if (!secure_login_) {
+        tell_not_secure();
+        return;
+    }
     // The page displayed at the click, filled only when it is the login page; the page just
     // requested replaces it when it arrives.
     fill_login_page();
@@ -84,6 +107,11 @@ void WebmailLogin::Command2_Click() {
     ports_.pump.process_pending();
     ports_.web1.navigate(sites_.login_page);
     ports_.web1.control().set_visible(true);
+    if (!secure_login_) {
+        waiting_ = false;
+        tell_not_secure();
+        return;
+    }
     const bool filled = wait_and_fill();
     waiting_ = false;
     // Closed while waiting: nobody is left to tell.

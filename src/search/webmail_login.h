@@ -27,7 +27,10 @@ public:
     static constexpr float kLoginWaitSeconds = 30.0f;
     static constexpr const char* kNoFieldsText =
         "로그인 페이지에 아이디와 암호 입력란이 나타나지 않아 입력하지 못했습니다.\r\n\r\n잠시 후 "
-        "다시 시도해 주십시요";
+        "다시 시도하시거나 페이지에 직접 입력해 주십시요";
+    static constexpr const char* kNotSecureText =
+        "보안 연결(https)이 아닌 로그인 페이지에는 아이디와 암호를 넣지 않습니다.\r\n\r\n"
+        "페이지에 직접 입력해 주십시요";
     static const std::array<const char*, 11> kProviders;
 
     struct Ports {
@@ -37,7 +40,8 @@ public:
         const Clock& clock;
     };
     struct Sites {
-        std::string login_page;  // its host is the only one whose fields are ever filled
+        // Only a page of its origin is ever filled, and only when it is an https page.
+        std::string login_page;
         std::vector<std::string> provider_pages;  // in the order of kProviders
         // How long the waiting login waits for the login page's fields.
         float login_wait_seconds = kLoginWaitSeconds;
@@ -50,11 +54,12 @@ public:
     void Form_Load();
     void Form_Activate();
     // Quick login: opens the login page, and fills the page displayed now only when it is the
-    // login page already.
+    // login page already. A login page that is not https is never filled; the user is told.
     void Command1_Click();
     void Text2_KeyPress(int key_ascii);
     // Waiting login: opens the login page and fills it once its fields are there, letting window
-    // events run meanwhile; tells the user when they have not appeared within the wait.
+    // events run meanwhile; tells the user when they have not appeared within the wait, and at
+    // once when the login page is not https.
     void Command2_Click();
     void Image2_Click() { open_provider(0); }
     void Image4_Click() { open_provider(1); }
@@ -74,6 +79,7 @@ private:
     std::string text(const char* control) const;
     std::vector<std::pair<std::string, std::string>> fields() const;
     bool fill_login_page();
+    void tell_not_secure();
     bool wait_and_fill();
     void open_provider(std::size_t provider);
 
@@ -83,7 +89,7 @@ private:
     Ports ports_;
     std::function<void()> focus_id_;
     Sites sites_;
-    std::string login_host_;
+    bool secure_login_ = false;
     bool waiting_ = false;
     bool unloaded_ = false;
 };

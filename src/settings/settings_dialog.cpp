@@ -84,16 +84,20 @@ void SettingsDialog::Command7_Click() { set_caption("Text1", kBlankPage); }
 
 void SettingsDialog::Command8_Click() { set_caption("Text1", ports_.main_browser.location_url()); }
 
-// The record writer stores a "|" typed into the start page as the full-width "｜", so the
-// address cannot spill into the popup field that every reader takes from after the first "|".
-void SettingsDialog::save_settings() {
-    RecordFile(folder_ / BrowserHost::kSettingsFile)
-        .rewrite({{text("Text1"), ports_.check1.checked() ? "1" : "0"}});
+// A "|" typed into the start page is stored as "%7C", the way a browser sends it, so the address
+// cannot spill into the popup field that every reader takes from after the first "|".
+bool SettingsDialog::save_settings() {
+    if (RecordFile(folder_ / BrowserHost::kSettingsFile)
+            .rewrite({{address_field(text("Text1")), ports_.check1.checked() ? "1" : "0"}})) {
+        return true;
+    }
+    ports_.dialogs.message(kSaveFailedText, kFileErrorTitle);
+    return false;
 }
 
 void SettingsDialog::Command1_Click() {
-    save_settings();
-    if (close_) close_();
+    // The dialog stays open after a failure, so the choices can be saved again or dropped.
+    if (save_settings() && close_) close_();
 }
 
 void SettingsDialog::Command2_Click() {

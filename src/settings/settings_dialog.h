@@ -83,7 +83,8 @@ private:
     std::string text(const char* control) const;
     void set_caption(const char* control, const std::string& text);
     void set_visible(const char* control, bool visible);
-    void save_settings();
+    // Writes the start page and popup default; tells the user and answers false when it cannot.
+    bool save_settings();
 
     const ControlSet& controls_;
     Ports ports_;

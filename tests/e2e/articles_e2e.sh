@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end: the scrapbook, the bookmarks and article mail. On the installed program: saves a scrap
-# from a loaded page, lists it in the scrapbook pane, reopens and deletes scraps, adds a bookmark
+# from a loaded page, lists it in the scrapbook pane, reopens scraps, saves one more after the list
+# was shown (and one on a full disk, set with prlimit), deletes a scrap, adds a bookmark
 # and opens it from the address box, opens and closes the mail window. The product server is a
 # build setting, so mail is sent from the program linked for a loopback product server
 # (lane_desk_loopback, copied into the same application folder): once to a mail form that answers
@@ -77,9 +78,9 @@ today=$(LC_ALL=C grep -aoP '^[^|]*' "$app/scrapbook.res" | head -1)
 check "the scrap holds the date, the title with the bar kept inside it and the page's address" \
     bytes_are "$app/scrapbook.res" "$today|Today \\xa3\\xfc Paper|$base/article?id=1\\r\\n"
 
-# An older scrap from another day, then the scrapbook pane: the list shows both and the preview
-# opens the first.
-printf 'old day|Second|%s/bookmarked?s=2\r\n' "$base" >>"$app/scrapbook.res"
+# An older scrap from another day, its line left without its CR LF, then the scrapbook pane: the
+# list shows both and the preview opens the first.
+printf 'old day|Second|%s/bookmarked?s=2%%7C%%ED%%95%%9C' "$base" >>"$app/scrapbook.res"
 before=$(requests "/article?id=1")
 click "${my_scrap[@]}"
 check "MY스크랩 reopens the first scrap in the preview browser" \
@@ -88,15 +89,48 @@ sleep 1
 import -window root "$shots/articles-scrapbook-pane.png"
 xdotool mousemove --window "$win" "${second_row[@]}" click --repeat 2 --delay 120 1
 check "a double-click opens that scrap in the preview browser" \
-    wait_for 15 requested_times "/bookmarked?s=2" 1
+    wait_for 15 requested_times "/bookmarked?s=2|한" 1
 check "the main browser stays on its page" titled '::: 스크랩할 기사$'
+sleep 1
 
-# Deleting the selected (second) scrap rewrites the file from the rest of the list.
+# A scrap of the preview's page saved after the list was shown: it starts a line of its own and
+# keeps the address as the browser sends it.
+click "${scrap_tool[@]}"
+wait_for 10 shown "프레스레인 스크랩북"
+xdotool type --delay 20 "Later"
+xdotool key Return
+check "the later scrap is saved" answer "saved"
+wait_for 10 not_shown "프레스레인 스크랩북"
+first_line="$today|Today \\xa3\\xfc Paper|$base/article?id=1\\r\\n"
+second_line="old day|Second|$base/bookmarked?s=2%7C%ED%95%9C\\r\\n"
+later_line="$today|Later|$base/bookmarked?s=2%7C%ED%95%9C\\r\\n"
+check "the unfinished last line was ended before the later scrap, whose address is encoded" \
+    bytes_are "$app/scrapbook.res" "$first_line$second_line$later_line"
+
+# On a full disk a save says so and changes nothing; the scrap dialog stays open.
+prlimit --pid "$app_pid" --fsize="$(stat -c %s "$app/scrapbook.res"):"
+click "${scrap_tool[@]}"
+wait_for 10 shown "프레스레인 스크랩북"
+xdotool type --delay 20 "Lost"
+xdotool key Return
+wait_for 10 shown "에러" && sleep 0.5
+import -window root "$shots/articles-scrap-save-failed.png"
+check "a save on a full disk tells the user it failed" answer "에러"
+check "and shows no success" not_shown "saved"
+check "the dialog stays open after the failure" shown "프레스레인 스크랩북"
+check "the scrapbook is as it was" bytes_are "$app/scrapbook.res" "$first_line$second_line$later_line"
+prlimit --pid "$app_pid" --fsize=unlimited:
+wmctrl -i -c "$(window_titled "프레스레인 스크랩북")"
+wait_for 10 not_shown "프레스레인 스크랩북"
+
+# Deleting the selected (second) scrap takes only its line out of the file: the later scrap, which
+# the list does not show, stays.
+click "${second_row[@]}"
 click "${delete_one[@]}"
 check "deleting asks first" answer "기사삭제"
-check "the file keeps the other scrap only" wait_for 10 lines_in "$app/scrapbook.res" 1
-check "the remaining line is the first scrap" \
-    bytes_are "$app/scrapbook.res" "$today|Today \\xa3\\xfc Paper|$base/article?id=1\\r\\n"
+check "the file keeps the two other scraps" wait_for 10 lines_in "$app/scrapbook.res" 2
+check "the first and the later scrap remain" \
+    bytes_are "$app/scrapbook.res" "$first_line$later_line"
 
 # A bookmark added in the bookmarks window: the address box gets the focus, the name goes first.
 click "${bookmark_button[@]}"

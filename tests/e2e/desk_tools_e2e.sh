@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # End-to-end: the tray icon, the menu bar and the windows its commands open, the portal search and
 # web-mail windows of the status bar. Runs the program linked for a loopback product server
-# (lane_desk_loopback), whose web-mail login page is the loopback server's, so the waiting login
-# can be watched: the login page reports what its fields hold, and a submitted form would show in
-# the server's log. The default web browser is a stand-in that writes down what it was asked to
-# open. Arguments: build folder, article server, lane_desk_loopback, its product server port,
-# screenshot folder.
+# (lane_desk_loopback), whose web-mail login page is the loopback server's https page, so the
+# logins can be watched: the login page reports what its fields hold, over http and over https,
+# and a submitted form would show in the server's log. The browser is told to accept the loopback
+# server's own certificate. The default web browser is a stand-in that writes down what it was
+# asked to open. Arguments: build folder, article server, lane_desk_loopback, its product server
+# port, screenshot folder, the https port of the login page.
 set -uo pipefail
 build="$1"
 article_server="$2"
 loopback_program="$3"
 server_port="$4"
 shots="$5"
+tls_port="$6"
 mkdir -p "$shots"
 work=$(mktemp -d)
 app="$work/PressLane"
@@ -23,7 +25,8 @@ main_window() { window_titled "프레스레인 v4.47 ["; }
 main_shown() { [ -n "$(main_window)" ]; }
 main_hidden() { [ -z "$(main_window)" ]; }
 requested() { grep -qxF -- "$1" "$log" 2>/dev/null; }
-not_submitted() { ! grep -q '^/session/submit' "$log" 2>/dev/null; }
+not_submitted() { ! grep -q '/session/submit' "$log" 2>/dev/null; }
+nothing_filled_over_http() { ! grep -q '^/filled' "$log" 2>/dev/null; }
 opened_is() { [ -f "$opened" ] && [ "$(tail -1 "$opened")" = "$1" ]; }
 opened_times() { [ -f "$opened" ] && [ "$(grep -c '' "$opened")" -eq "$1" ]; }
 
@@ -75,15 +78,17 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$opened" >"$work/bin/xdg-open
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
 port_file="$work/port"
-"$article_server" 280 "$log" "$server_port" >"$port_file" &
+"$article_server" 280 "$log" "$server_port" "$tls_port" >"$port_file" &
 pids+=("$!")
 wait_for 5 test -s "$port_file"
 base="http://127.0.0.1:$(head -1 "$port_file")"
-printf '%s/start|0\r\n' "$base" >"$app/lane_desk_setting.res"
+# The start page is the login form served over plain http by the login page's host.
+printf '%s/session/login.html|0\r\n' "$base" >"$app/lane_desk_setting.res"
 # Smaller than the screen, so the window manager takes it as a normal window, not a maximised one.
 printf '1500|0|21000|13500\r\n' >"$app/lane_desk_x_y_setting.res"
 
-XDG_CONFIG_HOME="$work/config" "$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
+QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:-} --ignore-certificate-errors" \
+    XDG_CONFIG_HOME="$work/config" "$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
 app_pid=$!
 pids+=("$app_pid")
 check "the main window opens" wait_for 40 main_shown
@@ -175,11 +180,19 @@ check "메일검색 opens the web-mail window" opens "프레스레인 메일검�
 xdotool type --delay 20 "reader01"
 xdotool key Tab
 xdotool type --delay 20 "pa&ss #1"
-xdotool key Tab Tab space  # past 로그인 to 다음로긴
-check "the waiting login fills both fields of the login page" \
-    wait_for 30 requested "/filled?passwd=pa&ss #1&userid=reader01"
+# 로그인 while the main browser shows the login form over plain http: that page is not filled, and
+# the https login page opens.
+xdotool key Tab space
+check "the quick login opens the https login page" \
+    wait_for 30 requested "https /session/login.html"
+sleep 2
+check "the login form over plain http was not filled" nothing_filled_over_http
+xdotool key Tab space  # 다음로긴
+check "the waiting login fills both fields of the https login page" \
+    wait_for 30 requested "https /filled?passwd=pa&ss #1&userid=reader01"
 sleep 1
 import -window root "$shots/webmail-filled.png"
+check "nothing was filled over plain http" nothing_filled_over_http
 check "nothing was submitted" not_submitted
 close_window "프레스레인 메일검색"
 

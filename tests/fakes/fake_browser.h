@@ -21,9 +21,9 @@ struct FakeBrowser : Browser {
     std::string location_url() const override { return url; }
     bool busy() const override { return loading; }
     void set_silent(bool s) override { silent = s; }
-    bool fill_fields(const std::string& host,
+    bool fill_fields(const std::string& page,
                      const std::vector<std::pair<std::string, std::string>>& fields) override {
-        fills.push_back({host, fields});
+        fills.push_back({page, fields});
         return fill_result;
     }
     Control& control() override { return view; }
@@ -36,7 +36,7 @@ struct FakeBrowser : Browser {
     bool document = true, loading = false;
     // Every fill asked for, and what each answers.
     struct Fill {
-        std::string host;
+        std::string page;
         std::vector<std::pair<std::string, std::string>> fields;
     };
     std::vector<Fill> fills;

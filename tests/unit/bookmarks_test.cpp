@@ -18,6 +18,7 @@
 #include "fakes/fake_control.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
+#include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
 
 namespace presslane {
@@ -203,6 +204,75 @@ TEST_F(BookmarksWindowTest, ABarInTheNameKeepsTheRecordWhole) {
     EXPECT_EQ(BookmarkFile(dir.path()).read(),
               std::vector<Bookmark>{(Bookmark{"기사 ｜ 신문", "http://paper.test/"})});
     EXPECT_EQ(combo.items, std::vector<std::string>{"기사 ｜ 신문"});
+}
+
+// The list loads line by line while window events run; closing it before it has every bookmark
+// must not cut the file down to the part shown.
+TEST_F(BookmarksWindowTest, ClosingOrDeletingWhileTheListLoadsKeepsTheUnlistedBookmarks) {
+    const std::string three = "A|http://a\r\nB|http://b\r\nC|http://c\r\n";
+    put_text(file(), three);
+    pump.on_event = [&] {
+        if (list.count() == 1) window().Command2_Click();
+    };
+    window();
+    EXPECT_EQ(bytes_of(file()), three);
+
+    form.reset();
+    list.clear();
+    pump.on_event = [&] {
+        if (list.count() == 2 && list.sel == -1) {
+            list.sel = 0;
+            window().Command4_Click();
+            window().Command2_Click();
+        }
+    };
+    window();
+    EXPECT_EQ(bytes_of(file()), "B|http://b\r\nC|http://c\r\n");
+}
+
+TEST_F(BookmarksWindowTest, DeletingAllWhileTheListLoadsStopsTheLoading) {
+    put_text(file(), "A|http://a\r\nB|http://b\r\nC|http://c\r\n");
+    bool deleted = false;
+    pump.on_event = [&] {
+        if (list.count() == 1 && !deleted) {
+            deleted = true;
+            window().Command5_Click();
+        }
+    };
+    window();
+    EXPECT_TRUE(list.items.empty());
+    window().Command2_Click();
+    EXPECT_EQ(bytes_of(file()), "");
+}
+
+TEST_F(BookmarksWindowTest, AFailedAddSaysSoAndKeepsTheWindowOpen) {
+    put_text(file(), "Z|http://z\r\n");
+    window();
+    by_name["Text1"].text = "A";
+    by_name["Text2"].text = "http://a.test/";
+    {
+        FileSizeLimit full(14);
+        window().Command1_Click();
+    }
+    EXPECT_EQ(bytes_of(file()), "Z|http://z\r\n");
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "파일에 저장하지 못했습니다.");
+    EXPECT_EQ(dialogs.boxes[0].title, "에러");
+    EXPECT_EQ(std::count(log.begin(), log.end(), "close"), 0);
+    EXPECT_EQ(list.count(), 1);
+}
+
+TEST_F(BookmarksWindowTest, AnAddressWithABarIsStoredPercentEncodedAndOpensAsStored) {
+    window();
+    by_name["Text1"].text = "A";
+    by_name["Text2"].text = "http://a.test/?ids=1|2";
+    window().Command1_Click();
+    EXPECT_EQ(bytes_of(file()), "A|http://a.test/?ids=1%7C2\r\n");
+    form.reset();
+    window();
+    list.sel = 0;
+    window().List1_Click();
+    EXPECT_EQ(main.navigations, std::vector<std::string>{"http://a.test/?ids=1%7C2"});
 }
 
 TEST_F(BookmarksWindowTest, PictureHidesOnMouseMove) {

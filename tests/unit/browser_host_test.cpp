@@ -7,6 +7,7 @@
 
 #include "common/record_file.h"
 #include "fakes/fake_main_window.h"
+#include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
 
 namespace presslane {
@@ -167,6 +168,24 @@ TEST_F(BrowserHostTest, SetStartPageKeepsTheSecondField) {
     EXPECT_EQ(dialogs.boxes[0].title, "시작페이지 설정");
     EXPECT_EQ(dialogs.boxes[1].text, "현재 페이지가 시작페이지로 설정되었습니다");
     EXPECT_EQ(dialogs.boxes[1].title, "http://new.kr/a");
+}
+
+TEST_F(BrowserHostTest, SetStartPageSaysSoWhenTheFileCannotBeWritten) {
+    const std::string before = "http://old|1\r\n";
+    settings().rewrite({{"http://old", "1"}});
+    w.wb1.url = "http://a-longer-new-start-page.kr/?ids=1|2";
+    {
+        FileSizeLimit full(before.size());
+        host().Picture2_Click();
+    }
+    EXPECT_EQ(settings_bytes(), before);
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[1].text, "파일에 저장하지 못했습니다.");
+    EXPECT_EQ(dialogs.boxes[1].title, "에러");
+
+    host().Picture2_Click();
+    EXPECT_EQ(settings_bytes(), "http://a-longer-new-start-page.kr/?ids=1%7C2|1\r\n");
+    EXPECT_EQ(dialogs.boxes.back().text, "현재 페이지가 시작페이지로 설정되었습니다");
 }
 
 TEST_F(BrowserHostTest, SetStartPageWritesAWellFormedLineWithoutAnOldField) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp949.h"
+#include "common/cp949.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/temp_dir.h"
@@ -120,7 +122,7 @@ struct VerifiedListTest : ::testing::Test {
 
 TEST_F(VerifiedListTest, StoresTheBodyAsReceivedPlusOneLineEnd) {
     write(list, "old|list|here\r\n");
-    inet.body = "d|라디오|http://x/a\r\nd|B|y";
+    inet.body = cp949::encode("d|라디오|http://x/a\r\nd|B|y");
     refresh_verified_list(inet, pump, "http://srv/soft/lane_desk/radio_guide/radiobook.res", list);
     EXPECT_EQ(inet.url, "http://srv/soft/lane_desk/radio_guide/radiobook.res");
     EXPECT_EQ(inet.operations, (std::vector<std::string>{"GET"}));
@@ -135,7 +137,11 @@ TEST_F(VerifiedListTest, FailuresLeaveOneEmptyLine) {
         const char* status;
         const char* body;
     };
-    const Case cases[] = {{"", ""}, {"HTTP/1.1 200 OK", ""}, {"HTTP/1.1 404 Not Found", "d|x|y"}};
+    const Case cases[] = {{"", ""},
+                          {"HTTP/1.1 200 OK", ""},
+                          {"HTTP/1.1 404 Not Found", "d|x|y"},
+                          {"HTTP/1.1 204 No Content", "d|x|y"},
+                          {"HTTP/1.1 206 Partial Content", "d|x|y"}};
     for (const auto& c : cases) {
         write(list, "old|list|here\r\n");
         inet.status = c.status;
@@ -143,6 +149,14 @@ TEST_F(VerifiedListTest, FailuresLeaveOneEmptyLine) {
         refresh_verified_list(inet, pump, "http://srv/list", list);
         EXPECT_EQ(read(list), "\r\n") << c.status;
     }
+}
+
+// A list published in another code page, or with a stray byte, is the publisher's to fix: it is
+// kept exactly, not rewritten into something else.
+TEST_F(VerifiedListTest, KeepsBytesThatDoNotDecode) {
+    inet.body = "d|\xB6\xF3\xB5\xF0\xBF\xC0|http://x\r\nd|\xFF\x80\xED\x95\x9C|y\r\n";
+    refresh_verified_list(inet, pump, "http://srv/list", list);
+    EXPECT_EQ(read(list), inet.body + "\r\n");
 }
 
 }  // namespace

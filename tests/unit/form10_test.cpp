@@ -11,6 +11,7 @@
 #include "fakes/fake_control.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
+#include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
 #include "media_fakes.h"
 
@@ -101,8 +102,7 @@ TEST_F(Form10Test, AddingChecksBothBoxesAndAlwaysClearsThem) {
         {"A", "", "저장될 방송국 주소를 입력해주세요/알림", ""},
         {"A", "x", "A 주소를 나만의 라디오 방송국에 저장하였습니다/saved", "2026-12-09|A|x\r\n"},
         {" ", "a|b", "  주소를 나만의 라디오 방송국에 저장하였습니다/saved",
-         "2026-12-09|A|x\r\n2026-12-09| |a\xA3\xFC"
-         "b\r\n"},  // "｜" in CP949
+         "2026-12-09|A|x\r\n2026-12-09| |a%7Cb\r\n"},
     };
     for (const auto& c : cases) {
         text1.text = c.name;
@@ -157,6 +157,28 @@ TEST_F(Form10Test, DeletingRemovesEveryMatchButKeepsTheSelection) {
     EXPECT_EQ(items.entries, (std::vector<std::string>{"B"}));
     EXPECT_EQ(window.selected_address(), "w");
     EXPECT_FALSE(text3.shown);
+}
+
+TEST_F(Form10Test, AFailedAddOrDeleteSaysSoAndKeepsTheBook) {
+    const std::string before = "d|A|x\r\nd|B|y\r\n";
+    set_book(before);
+    text1.text = "C";
+    text2.text = "http://c.test/";
+    {
+        FileSizeLimit full(before.size() + 4);
+        window.Command1_Click();
+    }
+    EXPECT_EQ(last_box(), "파일에 저장하지 못했습니다./에러");
+    EXPECT_EQ(book(), before);
+
+    select("A");
+    {
+        FileSizeLimit full(3);
+        window.Command3_Click();
+    }
+    EXPECT_EQ(last_box(), "파일에서 삭제하지 못했습니다./에러");
+    EXPECT_EQ(book(), before);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "radiobook_backup.res"));
 }
 
 TEST_F(Form10Test, DeletingWithNothingChosenOnlyRemovesTheScratch) {

@@ -73,11 +73,15 @@ struct FakeInet : Inet {
         offset += piece.size();
         return piece;
     }
-    std::vector<std::uint8_t> GetChunkBytes(std::size_t) override { return {}; }
+    std::vector<std::uint8_t> GetChunkBytes(std::size_t max) override {
+        const std::string piece = GetChunkText(max);
+        return {piece.begin(), piece.end()};
+    }
     int ResponseCode() const override { return 0; }
     std::string ResponseInfo() const override { return {}; }
     void Cancel() override {}
 
+    // The body is handed out unchanged both as text and as bytes.
     std::string url, status = "HTTP/1.1 200 OK", body;
     std::vector<std::string> operations;
     int polls_before_done = 3;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
 
 namespace presslane {
@@ -62,6 +63,87 @@ TEST(RecordFile, AppendWritesOneCp949LineWithCrLf) {
     ASSERT_TRUE(f.append({"한글", "http://a"}));
     ASSERT_TRUE(f.append({"b"}));
     EXPECT_EQ(bytes_of(f.path()), "\xC7\xD1\xB1\xDB|http://a\r\nb\r\n");
+}
+
+// A file edited by hand or cut short by a crash may end without its last CR LF; the new record
+// must still start a line of its own.
+TEST(RecordFile, AppendEndsAnUnfinishedLastLineFirst) {
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"a|b", "a|b\r\nc|d\r\n"}, {"a|b\r", "a|b\r\nc|d\r\n"},
+        {"a|b\n", "a|b\nc|d\r\n"}, {"a|b\r\n", "a|b\r\nc|d\r\n"},
+        {"", "c|d\r\n"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        RecordFile f(dir.path() / "scrap.res");
+        put_bytes(f.path(), c.before);
+        ASSERT_TRUE(f.append({"c", "d"})) << c.before;
+        EXPECT_EQ(bytes_of(f.path()), c.after) << c.before;
+        EXPECT_EQ(f.records().back(), (Record{"c", "d"})) << c.before;
+    }
+}
+
+TEST(RecordFile, AddressFieldKeepsTheAddressOpeningTheSamePage) {
+    EXPECT_EQ(address_field("http://a/p?x=1|2&y=%7C"), "http://a/p?x=1%7C2&y=%7C");
+    EXPECT_EQ(address_field("http://a/\r\nb"), "http://a/ b");
+    TempDir dir;
+    RecordFile f(dir.path() / "scrap.res");
+    ASSERT_TRUE(f.append({"t", address_field("http://a/?q=1|2")}));
+    EXPECT_EQ(bytes_of(f.path()), "t|http://a/?q=1%7C2\r\n");
+}
+
+// A full disk (or a file size limit) stops a write half-way: nothing may claim success, and the
+// file must be what it was, not a record cut in two.
+TEST(RecordFile, FailedWritesOnAFullDiskLeaveTheFileAsItWas) {
+    TempDir dir;
+    RecordFile f(dir.path() / "scrap.res");
+    const std::string before = "d|old title|http://a\r\n";
+    put_bytes(f.path(), before);
+    const std::string long_title(300, 'x');
+    {
+        FileSizeLimit full(before.size() + 10);
+        EXPECT_FALSE(f.append({"d", long_title, "http://b"}));
+        EXPECT_FALSE(f.rewrite({{"d", long_title, "http://b"}}));
+    }
+    {
+        FileSizeLimit full(before.size() / 2);
+        EXPECT_FALSE(f.remove_records([](const Record&) { return false; }));
+    }
+    EXPECT_EQ(bytes_of(f.path()), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    RecordFile fresh(dir.path() / "new.res");
+    {
+        FileSizeLimit full(0);
+        EXPECT_FALSE(fresh.append({"d", "t", "http://c"}));
+    }
+    EXPECT_FALSE(fresh.exists());
+}
+
+TEST(RecordFile, RemoveRecordsDropsOnlyTheChosenLines) {
+    TempDir dir;
+    RecordFile f(dir.path() / "scrap.res");
+    // A blank line, a short line, a line with a fourth field, a line that is not valid CP949 and a
+    // last line without its CR LF.
+    put_bytes(
+        f.path(),
+        "d1|t1|u1\r\n\r\nshort\r\nd2|gone|u2\r\nd3|t3|u3|extra\r\nd4|\xFF\xFE|u4\nd5|gone|u5");
+    int asked = 0;
+    ASSERT_TRUE(f.remove_records([&](const Record& r) {
+        ++asked;
+        return field(r, 2) == "gone";
+    }));
+    EXPECT_EQ(asked, 6);
+    EXPECT_EQ(bytes_of(f.path()), "d1|t1|u1\r\nshort\r\nd3|t3|u3|extra\r\nd4|\xFF\xFE|u4\r\n");
+
+    RecordFile missing(dir.path() / "none.res");
+    EXPECT_TRUE(missing.remove_records([](const Record&) { return true; }));
+    EXPECT_FALSE(missing.exists());
 }
 
 // A page title very often carries "|" or a line break; stored raw, it would shift every later

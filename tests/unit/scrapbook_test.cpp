@@ -15,6 +15,7 @@
 #include "fakes/fake_control.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
+#include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
 #include "scrap/scrap_dialog.h"
 
@@ -91,6 +92,67 @@ TEST_F(ScrapbookPane, DeletingTheSelectedScrapRewritesTheRestWithoutBlankLines) 
     EXPECT_EQ(bytes_of(file()), cp949::encode("d2|제목 둘|http://b\r\n"));
     EXPECT_EQ(list.rows, (std::vector<ScrapRow>{{"d2", "제목 둘", "http://b"}}));
     EXPECT_EQ(preview.navigations.back(), "http://b");
+}
+
+// The list mirrors the file only as of its last reload; the file is what the user has.
+TEST_F(ScrapbookPane, DeletingAScrapKeepsScrapsTheListDoesNotShow) {
+    put_text(file(), "d1|하나|http://a\r\nd2|둘|http://b\r\n");
+    book.Image35_Click();
+    // Saved through the scrap dialog after the list was shown; a line the list never shows.
+    std::ofstream(file(), std::ios::binary | std::ios::app)
+        << cp949::encode("d3|셋|http://c\r\nnote without fields\r\n");
+    list.sel = 1;
+    book.Image36_Click();
+    EXPECT_EQ(bytes_of(file()),
+              cp949::encode("d1|하나|http://a\r\nd3|셋|http://c\r\nnote without fields\r\n"));
+    EXPECT_EQ(list.count(), 2);
+}
+
+TEST_F(ScrapbookPane, DeletingWhileTheListLoadsKeepsTheRowsNotYetListed) {
+    put_text(file(), "d|a|http://a\r\nd|b|http://b\r\nd|c|http://c\r\n");
+    bool deleted = false;
+    pump.on_event = [&] {
+        if (list.count() == 1 && !deleted) {
+            deleted = true;
+            list.sel = 0;
+            book.Image36_Click();
+        }
+    };
+    book.Image35_Click();
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(bytes_of(file()), "d|b|http://b\r\nd|c|http://c\r\n");
+    EXPECT_EQ(list.rows, (std::vector<ScrapRow>{{"d", "b", "http://b"}, {"d", "c", "http://c"}}));
+}
+
+TEST_F(ScrapbookPane, DeletingOneOfTwoLikeScrapsKeepsTheOther) {
+    put_text(file(), "d|t|http://a\r\nd|t|http://a\r\n");
+    book.Image35_Click();
+    list.sel = 1;
+    book.Image36_Click();
+    EXPECT_EQ(bytes_of(file()), "d|t|http://a\r\n");
+}
+
+TEST_F(ScrapbookPane, AFailedDeletionSaysSoAndLeavesTheFile) {
+    const std::string before = "d|" + std::string(200, 'a') + "|http://a\r\nd|b|http://b\r\n";
+    put_text(file(), before);
+    book.Image35_Click();
+    list.sel = 1;
+    {
+        FileSizeLimit full(10);
+        book.Image36_Click();
+    }
+    EXPECT_EQ(bytes_of(file()), before);
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[1].text, "파일에서 삭제하지 못했습니다.");
+    EXPECT_EQ(dialogs.boxes[1].title, "에러");
+    EXPECT_EQ(list.count(), 2);
+
+    // A file that cannot be deleted: no "all deleted" after a failure.
+    std::filesystem::remove(file());
+    std::filesystem::create_directories(file() / "held");
+    book.Image38_Click();
+    ASSERT_EQ(dialogs.boxes.size(), 4u);
+    EXPECT_EQ(dialogs.boxes[3].text, "파일에서 삭제하지 못했습니다.");
 }
 
 TEST_F(ScrapbookPane, DeletingTheOnlyScrapLeavesAnEmptyFileAndOpensNothingMore) {
@@ -220,6 +282,34 @@ TEST_F(ScrapDialogTest, SavingAppendsDateTitleAndTheBrowsersRealAddress) {
     EXPECT_EQ(dialogs.boxes[0].text, "스크랩북에 저장하였습니다");
     EXPECT_EQ(dialogs.boxes[0].title, "saved");
     EXPECT_EQ(closes, 1);
+}
+
+TEST_F(ScrapDialogTest, AFailedSaveSaysSoKeepsTheFileAndStaysOpen) {
+    const std::string before = "old|line|http://x";  // its last line lacks its CR LF
+    put_text(file(), before);
+    dialog();
+    text1.text = "오늘의 기사";
+    {
+        FileSizeLimit full(before.size() + 5);
+        dialog().Command1_Click();
+    }
+    EXPECT_EQ(bytes_of(file()), before);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "파일에 저장하지 못했습니다.");
+    EXPECT_EQ(closes, 0);
+    dialog().Command1_Click();
+    EXPECT_EQ(bytes_of(file()), cp949::encode(before + "\r\n2026-12-09|오늘의 기사|"
+                                                       "http://news.test/article?id=7\r\n"));
+    EXPECT_EQ(dialogs.boxes.back().text, "스크랩북에 저장하였습니다");
+    EXPECT_EQ(closes, 1);
+}
+
+TEST_F(ScrapDialogTest, AnAddressWithABarIsStoredPercentEncoded) {
+    main.url = "http://news.test/view?ids=1|2";
+    dialog();
+    text1.text = "t";
+    dialog().Command1_Click();
+    EXPECT_EQ(bytes_of(file()), "2026-12-09|t|http://news.test/view?ids=1%7C2\r\n");
 }
 
 TEST_F(ScrapDialogTest, EnterInEitherBoxSavesFromThePreviewWhileItIsActive) {

@@ -160,7 +160,7 @@ TEST(SearchPlacement, SitsAboveTheStatusBarOrStaysWhenTheMainWindowIsIncomplete)
 
 class WebmailLoginTest : public ::testing::Test {
 protected:
-    static constexpr char kLoginPage[] = "http://login.test:8080/session/login.html";
+    static constexpr char kLoginPage[] = "https://login.test:8443/session/login.html";
 
     WebmailLoginTest() {
         for (const char* name : {"Form7", "Combo1", "Text1", "Text2"})
@@ -221,15 +221,16 @@ TEST_F(WebmailLoginTest, LogosOpenTheProvidersPagesInTableOrder) {
     EXPECT_EQ(web1.navigations, sites.provider_pages);
 }
 
-TEST(WebmailSites, GmailIsOpenedOverHttps) {
+TEST(WebmailSites, GmailAndTheLoginPageAreOpenedOverHttps) {
     const WebmailLogin::Sites sites = WebmailLogin::default_sites();
     ASSERT_EQ(sites.provider_pages.size(), WebmailLogin::kProviders.size());
     EXPECT_EQ(sites.provider_pages.back().rfind("https://", 0), 0u);
+    EXPECT_EQ(sites.login_page.rfind("https://", 0), 0u);
 }
 
-// Whatever page is displayed, the id and password are offered only to a document on the login
-// host; the provider chosen in the list changes nothing.
-TEST_F(WebmailLoginTest, QuickLoginOffersTheFieldsOnlyToTheLoginHostAndOpensTheLoginPage) {
+// Whatever page is displayed, the id and password are offered only to a document of the login
+// page's origin; the provider chosen in the list changes nothing.
+TEST_F(WebmailLoginTest, QuickLoginOffersTheFieldsOnlyToTheLoginPageAndOpensIt) {
     for (const bool displayed_is_login_page : {false, true}) {
         web1.fill_result = displayed_is_login_page;
         web1.fills.clear();
@@ -238,7 +239,7 @@ TEST_F(WebmailLoginTest, QuickLoginOffersTheFieldsOnlyToTheLoginHostAndOpensTheL
         login().Command1_Click();
         EXPECT_EQ(web1.navigations, std::vector<std::string>{kLoginPage});
         ASSERT_EQ(web1.fills.size(), 1u);
-        EXPECT_EQ(web1.fills[0].host, "login.test");
+        EXPECT_EQ(web1.fills[0].page, kLoginPage);
         EXPECT_EQ(web1.fills[0].fields, typed);
     }
     EXPECT_TRUE(dialogs.boxes.empty());
@@ -265,12 +266,39 @@ TEST_F(WebmailLoginTest, WaitingLoginFillsOnceTheLoadedLoginPageOffersItsFields)
     EXPECT_EQ(web1.navigations, std::vector<std::string>{kLoginPage});
     EXPECT_TRUE(web1.view.shown);
     ASSERT_FALSE(web1.fills.empty());
-    EXPECT_EQ(web1.fills.back().host, "login.test");
+    EXPECT_EQ(web1.fills.back().page, kLoginPage);
     EXPECT_EQ(web1.fills.back().fields, typed);
     EXPECT_GE(events, 9);
     EXPECT_TRUE(dialogs.boxes.empty());
     // It slept between its looks instead of spinning.
     EXPECT_GE(pump.waits, 8);
+}
+
+// Over plain http the password would cross the network readable by anyone on the way: such a
+// login page is opened but never filled, by either button, and the window says why.
+TEST_F(WebmailLoginTest, APlainHttpLoginPageIsOpenedButNeverFilled) {
+    for (const char* page : {"http://login.test/session/login.html",
+                             "login.test/session/login.html", "httpsx://login.test/"}) {
+        sites.login_page = page;
+        controller.reset();
+        web1.fill_result = true;
+        web1.navigations.clear();
+        dialogs.boxes.clear();
+        login().Command1_Click();
+        login().Command2_Click();
+        EXPECT_EQ(web1.navigations, (std::vector<std::string>{page, page})) << page;
+        EXPECT_TRUE(web1.fills.empty()) << page;
+        EXPECT_LT(pump.waited, 1.0) << page;
+        ASSERT_EQ(dialogs.boxes.size(), 2u) << page;
+        for (const auto& box : dialogs.boxes) {
+            EXPECT_EQ(box.text, WebmailLogin::kNotSecureText);
+            EXPECT_EQ(box.title, "프레스레인 메일검색");
+        }
+    }
+    sites.login_page = "HTTPS://login.test/";
+    controller.reset();
+    login().Command1_Click();
+    EXPECT_EQ(web1.fills.size(), 1u);
 }
 
 TEST_F(WebmailLoginTest, WaitingLoginGivesUpAfterItsBoundWithAMessageAlsoOverMidnight) {

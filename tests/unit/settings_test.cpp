@@ -19,6 +19,7 @@
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_item_list.h"
 #include "fakes/fake_platform.h"
+#include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
 #include "settings/auto_start.h"
 #include "settings/xdg_auto_start.h"
@@ -185,17 +186,36 @@ TEST_F(SettingsDialogTest, OkAndApplyWriteTheStartPageInCp949AndABarInItCannotSp
     check1.value = false;
     dialog().Command3_Click();
     EXPECT_EQ(closes, 0);
-    EXPECT_EQ(bytes_of(settings()), cp949::encode("http://x.kr/?q=a｜1|0\r\n"));
-    // Every reader takes field 1 and field 2 of the first line: the address stays whole and the
-    // popup flag is the box's.
+    EXPECT_EQ(bytes_of(settings()), "http://x.kr/?q=a%7C1|0\r\n");
+    // Every reader takes field 1 and field 2 of the first line: the address stays whole (and
+    // opens the same page) and the popup flag is the box's.
     const Record line = split_fields(RecordFile(settings()).first_line());
-    EXPECT_EQ(line, (Record{"http://x.kr/?q=a｜1", "0"}));
+    EXPECT_EQ(line, (Record{"http://x.kr/?q=a%7C1", "0"}));
 
     text("Text1") = "http://신문.kr/";
     check1.value = true;
     dialog().Command1_Click();
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(bytes_of(settings()), cp949::encode("http://신문.kr/|1\r\n"));
+}
+
+TEST_F(SettingsDialogTest, AFailedSaveSaysSoKeepsTheFileAndTheDialogOpen) {
+    const std::string before = "http://old.kr/|1\r\n";
+    write(settings(), before);
+    dialog();
+    text("Text1") = "http://a-much-longer-start-page.kr/";
+    {
+        FileSizeLimit full(before.size());
+        dialog().Command3_Click();
+        dialog().Command1_Click();
+    }
+    EXPECT_EQ(bytes_of(settings()), before);
+    EXPECT_EQ(closes, 0);
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    for (const auto& box : dialogs.boxes) {
+        EXPECT_EQ(box.text, "파일에 저장하지 못했습니다.");
+        EXPECT_EQ(box.title, "에러");
+    }
 }
 
 TEST_F(SettingsDialogTest, CancelKeepsTheStartPageButSavesTheChannelOnce) {

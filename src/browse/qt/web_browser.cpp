@@ -38,11 +38,13 @@ constexpr int kLoadStartMs = 5000;
 
 // The arguments arrive as a JSON array, so page text can never become script. The isolated world
 // keeps the page's own scripts (which may replace DOM functions) out of the way; the DOM is shared.
-// The host is checked in the same script that fills, on the very document it fills.
+// The origin is checked in the same script that fills, on the very document it fills; a document
+// without an origin of its own (a blank or data page) never matches.
 constexpr char kFillFieldsScript[] = R"JS(
-(function (host, fields) {
+(function (page, fields) {
   try {
-    if (String(location.hostname).toLowerCase() !== host) return false;
+    var origin = String(location.origin);
+    if (origin === 'null' || origin !== new URL(page).origin) return false;
     var elements = [];
     for (var i = 0; i < fields.length; ++i) {
       var element = document.getElementsByName(fields[i][0])[0];
@@ -186,20 +188,20 @@ void WebBrowser::print_and_wait(QPrinter* printer) {
 
 std::string WebBrowser::location_name() const { return title().toStdString(); }
 
-std::string WebBrowser::location_url() const { return url().toString().toStdString(); }
+// The address as the browser sends it (every reserved or non-ASCII character percent-encoded, an
+// international host in its ASCII form), so a stored address opens the very same page again.
+std::string WebBrowser::location_url() const { return url().toEncoded().toStdString(); }
 
 void WebBrowser::set_silent(bool silent) { page_->set_silent(silent); }
 
-bool WebBrowser::fill_fields(const std::string& host,
+bool WebBrowser::fill_fields(const std::string& page,
                              const std::vector<std::pair<std::string, std::string>>& name_value) {
-    // location.hostname is lower case and, for an international name, in its ASCII form.
-    const QString ascii_host = QString::fromLatin1(QUrl::toAce(QString::fromStdString(host)));
-    if (ascii_host.isEmpty() || name_value.empty()) return false;
+    if (page.empty() || name_value.empty()) return false;
     QJsonArray fields;
     for (const auto& [name, value] : name_value)
         fields.append(QJsonArray{QString::fromStdString(name), QString::fromStdString(value)});
     const QString script = QString::fromUtf8(kFillFieldsScript) +
-                           json_arguments(QJsonArray{ascii_host.toLower(), fields}) +
+                           json_arguments(QJsonArray{QString::fromStdString(page), fields}) +
                            QStringLiteral(");");
 
     // The answer may come after this call has given up, or never: the callback only touches state

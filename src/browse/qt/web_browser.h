@@ -39,7 +39,7 @@ public:
     std::string location_url() const override;
     bool busy() const override { return busy_ || starting_; }
     void set_silent(bool silent) override;
-    bool fill_fields(const std::string& host,
+    bool fill_fields(const std::string& page,
                      const std::vector<std::pair<std::string, std::string>>& name_value) override;
 
     Control& control() override { return control_; }

@@ -389,7 +389,7 @@ TEST(WebBrowser, DeliversMouseOverOnlyOnceTheFirstDocumentCompleted) {
     EXPECT_TRUE(wait_for([&] { return over > 0; }, 3000));
 }
 
-TEST(WebBrowser, FillsNamedFieldsOnlyOnTheGivenHost) {
+TEST(WebBrowser, FillsNamedFieldsOnlyOnAPageOfTheGivenOrigin) {
     WebBrowser browser;
     ASSERT_TRUE(load(browser, server().url("/form")));
     const auto value_of = [&](const char* name, int index) {
@@ -401,37 +401,56 @@ TEST(WebBrowser, FillsNamedFieldsOnlyOnTheGivenHost) {
             browser,
             QString("document.getElementsByName('%1')[0].getAttribute('value')").arg(name));
     };
+    const std::string port = std::to_string(server().port());
     // The user typed into the field first: the fill must still show in it.
     run_js(browser, "document.getElementsByName('pass')[0].value = 'typed'");
     for (const std::string& value :
          {std::string("김철수"), std::string("a\"b'c\\d</script><b>"), std::string("line\u2028sep"),
           std::string("'); document.title = 'pwned'; ('")}) {
-        EXPECT_TRUE(browser.fill_fields("127.0.0.1", {{"user", value}, {"pass", "암호" + value}}));
+        EXPECT_TRUE(browser.fill_fields(server().url("/login"),
+                                        {{"user", value}, {"pass", "암호" + value}}));
         EXPECT_EQ(value_of("user", 0), value);
         EXPECT_EQ(attribute_of("user"), value);
         EXPECT_EQ(value_of("user", 1), "second");
         EXPECT_EQ(value_of("pass", 0), "암호" + value);
     }
 
-    // Another host, an empty host, one missing element or a hostile name fill nothing at all.
+    // The same host and port over https, another host or port, no origin at all, one missing
+    // element or a hostile name fill nothing at all.
     const std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>>
         refused = {
-            {"localhost", {{"user", "x"}, {"pass", "x"}}},
-            {"127.0.0.2", {{"user", "x"}}},
+            {"https://127.0.0.1:" + port + "/form", {{"user", "x"}, {"pass", "x"}}},
+            {"http://localhost:" + port + "/form", {{"user", "x"}, {"pass", "x"}}},
+            {"http://127.0.0.2:" + port + "/", {{"user", "x"}}},
+            {"http://127.0.0.1/", {{"user", "x"}}},
+            {"127.0.0.1", {{"user", "x"}}},
             {"", {{"user", "x"}}},
-            {"127.0.0.1", {{"user", "x"}, {"nobody", "x"}}},
-            {"127.0.0.1", {{"')]; document.title = 'pwned'; //", "x"}}},
+            {"about:blank", {{"user", "x"}}},
+            {server().url("/"), {{"user", "x"}, {"nobody", "x"}}},
+            {server().url("/"), {{"')]; document.title = 'pwned'; //", "x"}}},
             {"127.0.0.1', document.title = 'pwned', '", {{"user", "x"}}},
         };
-    for (const auto& [host, fields] : refused) {
-        EXPECT_FALSE(browser.fill_fields(host, fields)) << host;
-        EXPECT_EQ(value_of("user", 0), "'); document.title = 'pwned'; ('") << host;
+    for (const auto& [page, fields] : refused) {
+        EXPECT_FALSE(browser.fill_fields(page, fields)) << page;
+        EXPECT_EQ(value_of("user", 0), "'); document.title = 'pwned'; ('") << page;
     }
     EXPECT_EQ(browser.location_name(), "Form");
     // The host is compared without regard to case.
-    ASSERT_TRUE(load(browser, "http://LOCALHOST:" + std::to_string(server().port()) + "/form"));
-    EXPECT_TRUE(browser.fill_fields("LocalHost", {{"user", "upper"}}));
+    ASSERT_TRUE(load(browser, "http://LOCALHOST:" + port + "/form"));
+    EXPECT_TRUE(browser.fill_fields("HTTP://LocalHost:" + port + "/x", {{"user", "upper"}}));
     EXPECT_EQ(value_of("user", 0), "upper");
+    // A page without an origin of its own is not taken for one.
+    ASSERT_TRUE(load(browser, "about:blank"));
+    EXPECT_FALSE(browser.fill_fields("about:blank", {{"user", "x"}}));
+}
+
+// The address is read as the browser sends it, so that a stored copy opens the very same page:
+// no "|" that would split a record, no text that reads back as another address.
+TEST(WebBrowser, TheLocationIsTheFullyEncodedAddress) {
+    WebBrowser browser;
+    ASSERT_TRUE(load(browser, server().url("/page1") + "?ids=1|2&q=한 글"));
+    EXPECT_EQ(browser.location_url(),
+              server().url("/page1") + "?ids=1%7C2&q=%ED%95%9C%20%EA%B8%80");
 }
 
 // A fill right after a navigation must not land on the page that is about to go.
@@ -455,13 +474,13 @@ TEST(WebBrowser, FillGivesUpQuietlyWhenThePageDoesNotAnswer) {
     WebBrowser browser;
     ASSERT_TRUE(load(browser, server().url("/form")));
     hang(browser);
-    EXPECT_FALSE(browser.fill_fields("127.0.0.1", {{"user", "x"}}));
+    EXPECT_FALSE(browser.fill_fields(server().url("/form"), {{"user", "x"}}));
 
     auto* doomed = new WebBrowser;
     ASSERT_TRUE(load(*doomed, server().url("/form")));
     hang(*doomed);
     QTimer::singleShot(100, [doomed] { delete doomed; });
-    EXPECT_FALSE(doomed->fill_fields("127.0.0.1", {{"user", "x"}}));
+    EXPECT_FALSE(doomed->fill_fields(server().url("/form"), {{"user", "x"}}));
 }
 
 // Closes the modal dialog of type D once ready(D*) holds (or after a deadline) and records what

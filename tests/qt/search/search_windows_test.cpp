@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineCertificateError>
 #include <QWebEnginePage>
 
 #include "browse/qt/web_browser.h"
@@ -31,6 +32,7 @@
 #include "search/qt/form8.h"
 #include "search/qt/search_windows.h"
 #include "support/pump_until.h"
+#include "support/self_signed.h"
 #include "support/web_page_steps.h"
 
 namespace presslane {
@@ -45,39 +47,32 @@ constexpr char kPlainPage[] =
     "<!doctype html><html><head><meta charset='utf-8'><title>Plain</title></head><body>"
     "<p>no login here</p><input name='login'></body></html>";
 
-// A login page, a page without its fields and a search engine on loopback. It counts every form
-// submission and records the raw target of every other request.
+// A login page, a page without its fields and a search engine on loopback, over http and, on a
+// second port, over https. It counts every form submission and records the raw target of every
+// other request.
 class SearchServer {
 public:
-    SearchServer() {
-        server_.Get("/session/login.html", [this](const httplib::Request&, httplib::Response& res) {
-            if (const int ms = login_delay_ms.load())
-                std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-            res.set_content(kLoginForm, "text/html; charset=utf-8");
-        });
-        server_.Post(".*", [this](const httplib::Request&, httplib::Response& res) {
-            ++submissions;
-            res.set_content(kPlainPage, "text/html; charset=utf-8");
-        });
-        server_.Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
-            if (req.path == "/session/submit") ++submissions;
-            {
-                std::lock_guard lock(mutex_);
-                targets_.push_back(req.target);
-            }
-            res.set_content(kPlainPage, "text/html; charset=utf-8");
-        });
+    SearchServer() : secure_(tls_.cert(), tls_.key()) {
+        serve(server_);
+        serve(secure_);
         port_ = server_.bind_to_any_port("127.0.0.1");
+        secure_port_ = secure_.bind_to_any_port("127.0.0.1");
         thread_ = std::thread([this] { server_.listen_after_bind(); });
-        for (int i = 0; i < 2000 && !server_.is_running(); ++i)
+        secure_thread_ = std::thread([this] { secure_.listen_after_bind(); });
+        for (int i = 0; i < 2000 && !(server_.is_running() && secure_.is_running()); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     ~SearchServer() {
         server_.stop();
+        secure_.stop();
         thread_.join();
+        secure_thread_.join();
     }
     std::string url(const std::string& path, const std::string& host = "127.0.0.1") const {
         return "http://" + host + ":" + std::to_string(port_) + path;
+    }
+    std::string secure_url(const std::string& path) const {
+        return "https://127.0.0.1:" + std::to_string(secure_port_) + path;
     }
     std::vector<std::string> targets() {
         std::lock_guard lock(mutex_);
@@ -88,11 +83,36 @@ public:
     std::atomic<int> login_delay_ms{0};
 
 private:
+    void serve(httplib::Server& server) {
+        server.Get("/session/login.html", [this](const httplib::Request&, httplib::Response& res) {
+            if (const int ms = login_delay_ms.load())
+                std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            res.set_content(kLoginForm, "text/html; charset=utf-8");
+        });
+        server.Post(".*", [this](const httplib::Request&, httplib::Response& res) {
+            ++submissions;
+            res.set_content(kPlainPage, "text/html; charset=utf-8");
+        });
+        server.Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
+            if (req.path == "/session/submit") ++submissions;
+            {
+                std::lock_guard lock(mutex_);
+                targets_.push_back(req.target);
+            }
+            res.set_content(kPlainPage, "text/html; charset=utf-8");
+        });
+    }
+
+    // The browser is told to accept it.
+    SelfSigned tls_;
     httplib::Server server_;
+    httplib::SSLServer secure_;
     std::mutex mutex_;
     std::vector<std::string> targets_;
     int port_ = -1;
+    int secure_port_ = -1;
     std::thread thread_;
+    std::thread secure_thread_;
 };
 
 SearchServer& server() {
@@ -141,6 +161,11 @@ struct MainWindow {
 
 class SearchWindowsTest : public ::testing::Test {
 protected:
+    SearchWindowsTest() {
+        // The loopback server's own certificate stands in for one a public authority signed.
+        QObject::connect(web1.page(), &QWebEnginePage::certificateError,
+                         [](QWebEngineCertificateError error) { error.acceptCertificate(); });
+    }
     template <typename W>
     W* child(QWidget& form, const char* name) {
         return form.findChild<W*>(name);
@@ -167,12 +192,12 @@ protected:
 TEST_F(SearchWindowsTest, WaitingLoginFillsTheLoginPageAndSubmitsNothing) {
     ASSERT_TRUE(load(web1, server().url("/plain")));
     web1.hide();
-    auto form = webmail(server().url("/session/login.html"), 20.0f);
+    auto form = webmail(server().secure_url("/session/login.html"), 20.0f);
     const int submitted = server().submissions;
     child<QPushButton>(*form, "Command2")->click();
 
     EXPECT_TRUE(web1.isVisible());
-    EXPECT_EQ(web1.url().path().toStdString(), "/session/login.html");
+    EXPECT_EQ(web1.url().toString().toStdString(), server().secure_url("/session/login.html"));
     EXPECT_EQ(login_fields(web1), typed);
     EXPECT_EQ(run_js(web1, "document.getElementsByName('userid')[0].getAttribute('value')"), "kim");
 
@@ -191,20 +216,21 @@ TEST_F(SearchWindowsTest, WaitingLoginFillsTheLoginPageAndSubmitsNothing) {
     EXPECT_TRUE(messages.seen.empty());
 }
 
-// The page displayed at the click keeps its fields empty unless it is on the login host; the
-// login page is slow to answer here, so the displayed page can be read before it is replaced.
-TEST_F(SearchWindowsTest, QuickLoginFillsOnlyAPageOnTheLoginHost) {
-    auto form = webmail(server().url("/session/login.html"), 20.0f);
+// The page displayed at the click keeps its fields empty unless it is the https login page: the
+// same login page served over plain http from the same host is not filled. The login page is
+// slow to answer here, so the displayed page can be read before it is replaced.
+TEST_F(SearchWindowsTest, QuickLoginFillsOnlyAPageOfTheHttpsLoginPagesOrigin) {
+    auto form = webmail(server().secure_url("/session/login.html"), 20.0f);
     auto* quick = child<QPushButton>(*form, "Command1");
     server().login_delay_ms = 1500;
-    ASSERT_TRUE(load(web1, server().url("/session/login.html", "localhost")));
+    ASSERT_TRUE(load(web1, server().url("/session/login.html")));
 
     QSignalSpy finished(web1.page(), &QWebEnginePage::loadFinished);
     quick->click();
-    EXPECT_EQ(web1.url().host().toStdString(), "localhost");
+    EXPECT_EQ(web1.url().scheme().toStdString(), "http");
     EXPECT_EQ(login_fields(web1), Fields());
     ASSERT_TRUE(pump_until([&] { return finished.count() > 0; }));
-    EXPECT_EQ(web1.url().host().toStdString(), "127.0.0.1");
+    EXPECT_EQ(web1.url().scheme().toStdString(), "https");
 
     // Enter in the password box: the login page displayed now is filled, then replaced.
     finished.clear();
@@ -216,13 +242,29 @@ TEST_F(SearchWindowsTest, QuickLoginFillsOnlyAPageOnTheLoginHost) {
     EXPECT_TRUE(messages.seen.empty());
 }
 
+// A login page configured over plain http is opened, but neither button types the password into
+// it; the window says why.
+TEST_F(SearchWindowsTest, APlainHttpLoginPageIsNeverFilled) {
+    auto form = webmail(server().url("/session/login.html"), 2.0f);
+    child<QPushButton>(*form, "Command2")->click();
+    ASSERT_TRUE(pump_until([&] { return !web1.busy() && messages.seen.size() == 1; }));
+    child<QPushButton>(*form, "Command1")->click();
+    ASSERT_TRUE(pump_until([&] { return !web1.busy() && messages.seen.size() == 2; }));
+    EXPECT_EQ(web1.url().toString().toStdString(), server().url("/session/login.html"));
+    EXPECT_EQ(login_fields(web1), Fields());
+    for (const auto& [text, title] : messages.seen) {
+        EXPECT_EQ(text, WebmailLogin::kNotSecureText);
+        EXPECT_EQ(title, "프레스레인 메일검색");
+    }
+}
+
 TEST_F(SearchWindowsTest, WaitingLoginGivesUpWithItsMessageWhenTheFieldsNeverAppear) {
-    auto form = webmail(server().url("/plain"), 2.0f);
+    auto form = webmail(server().secure_url("/plain"), 2.0f);
     child<QPushButton>(*form, "Command2")->click();
     ASSERT_EQ(messages.seen.size(), 1u);
     EXPECT_EQ(messages.seen[0].first, WebmailLogin::kNoFieldsText);
     EXPECT_EQ(messages.seen[0].second, "프레스레인 메일검색");
-    EXPECT_EQ(web1.url().path().toStdString(), "/plain");
+    EXPECT_EQ(web1.url().toString().toStdString(), server().secure_url("/plain"));
 }
 
 TEST_F(SearchWindowsTest, PortalSearchSendsTheQueryBytesWhole) {
