@@ -43,6 +43,8 @@ void catch_close_signals() {
 
 int main(int argc, char** argv) {
     using namespace presslane;
+    // A file size limit must fail the write that crosses it, not kill the program half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // The media player reads numbers in the C locale.
     std::setlocale(LC_NUMERIC, "C");
