@@ -411,7 +411,10 @@ bool QtInet::spool(const QByteArray& bytes) {
 
 QByteArray QtInet::read_body(qint64 max_bytes) const {
     const qint64 n = std::min(max_bytes, body_size_ - read_pos_);
-    if (!body_ || n <= 0 || !body_->seek(read_pos_)) return {};
+    if (!body_ || n <= 0) return {};
+    // Chunks are read in order, so the file is already where the next one starts except after
+    // the spooling; a seek on every chunk would throw the read buffer away each time.
+    if (body_->pos() != read_pos_ && !body_->seek(read_pos_)) return {};
     return body_->read(n);
 }
 
