@@ -242,10 +242,15 @@ std::string QtInet::GetChunkText(std::size_t max_bytes) {
 
 std::vector<std::uint8_t> QtInet::GetChunkBytes(std::size_t max_bytes) {
     if (executing_) return {};
-    const QByteArray part = read_body(qint64(max_bytes));
-    read_pos_ += part.size();
-    const auto* first = reinterpret_cast<const std::uint8_t*>(part.constData());
-    return {first, first + part.size()};
+    const qint64 n = std::min(qint64(max_bytes), body_size_ - read_pos_);
+    if (!body_ || n <= 0) return {};
+    if (body_->pos() != read_pos_ && !body_->seek(read_pos_)) return {};
+    // Read straight into the chunk: one copy per chunk, not two.
+    std::vector<std::uint8_t> chunk(static_cast<std::size_t>(n));
+    const qint64 got = body_->read(reinterpret_cast<char*>(chunk.data()), n);
+    chunk.resize(std::size_t(std::max<qint64>(got, 0)));
+    read_pos_ += qint64(chunk.size());
+    return chunk;
 }
 
 int QtInet::ResponseCode() const { return error_code_; }
