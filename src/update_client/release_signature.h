@@ -27,7 +27,6 @@ public:
 
     explicit ReleaseSignature(std::string_view public_key_line);
 
-    bool key_usable() const { return key_usable_; }
     Verdict verify(const std::filesystem::path& file, std::string_view signature_file,
                    std::string_view file_name) const;
 

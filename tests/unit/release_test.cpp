@@ -202,7 +202,9 @@ TEST_F(InstallerTest, EveryRefusalDeletesTheDownloadAndKeepsTheOldFile) {
         EXPECT_EQ(install_bytes(c.bytes), c.outcome);
         EXPECT_EQ(ReleaseInstaller::message(c.outcome), c.message);
         EXPECT_FALSE(fs::exists(downloaded));
-        if (fs::is_regular_file(target)) EXPECT_EQ(read_file(target), "old updater");
+        if (fs::is_regular_file(target)) {
+            EXPECT_EQ(read_file(target), "old updater");
+        }
     }
     // A page that is no program costs no signature request.
     inet.asked.clear();
