@@ -13,7 +13,7 @@
 //   redirect  302 to the mirror on the second host
 //   silent    accepts the request and never answers
 //   trickle   the headers, then one byte a second
-//   slow      the whole body at about 256 kB a second
+//   slow      the whole body at about 128 kB a second
 //   nosig     the signatures answer 404     wrongsig  the stranger's signatures are served
 //   slowsig   the signatures answer only after 60 seconds
 #include <chrono>
@@ -117,7 +117,7 @@ int serve_program(int fd, const std::string& name, const std::string& mode) {
     if (mode == "trickle" || mode == "slow") {
         if (!send_all(fd, head(200, binary, std::to_string(body.size())) + "\r\n")) return 200;
         const std::size_t step = mode == "trickle" ? 1 : 16 * 1024;
-        const auto pause = mode == "trickle" ? 1000ms : 62ms;
+        const auto pause = mode == "trickle" ? 1000ms : 125ms;
         for (std::size_t at = 0; at < body.size(); at += step) {
             if (!send_all(fd, body.substr(at, step))) break;
             std::this_thread::sleep_for(pause);
