@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
     libmpv-dev
     libx11-dev
+    # release signatures of the update chain: verified with libsodium, made with minisign
+    libsodium-dev minisign
     # tests
     libgtest-dev libgmock-dev libcpp-httplib-dev
     # the certificate of the loopback https server
@@ -16,6 +18,8 @@ packages=(
     curl
     # a real desktop for the windows: display, window manager with a tray, input, screenshots
     xvfb icewm xdotool wmctrl x11-utils imagemagick
+    # reading what a window shows through the clipboard, as a user copying it would
+    xclip
     # Korean text
     fonts-noto-cjk
 )

@@ -43,12 +43,11 @@ void catch_close_signals() {
 
 int main(int argc, char** argv) {
     using namespace presslane;
+    // A file size limit must fail the write that crosses it, not kill the program half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // The media player reads numbers in the C locale.
     std::setlocale(LC_NUMERIC, "C");
-    // A file size limit met while a data file is written fails that write, as a full disk does, and
-    // the user is told; it must not end the program.
-    std::signal(SIGXFSZ, SIG_IGN);
     // The process ends only through the main window's close sequence, never because the last
     // window happened to close (the splash closes before the main window may be shown).
     QApplication::setQuitOnLastWindowClosed(false);

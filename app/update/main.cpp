@@ -1,3 +1,5 @@
+#include <csignal>
+
 #include <QApplication>
 
 #include "common/endpoints.h"
@@ -6,12 +8,17 @@
 #include "common/qt/qt_event_pump.h"
 #include "common/qt/qt_shell.h"
 #include "filedown/file_down_control.h"
+#include "filedown/qt/qt_inet.h"
 #include "update_client/qt/download_window.h"
+#include "update_client/release_installer.h"
+#include "update_client/release_key.h"
 #include "updater/qt/x_window_closer.h"
 #include "updater/updater.h"
 
 int main(int argc, char** argv) {
     using namespace presslane;
+    // A file size limit must fail the write that crosses it, not kill the program half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName("update");
 
@@ -28,7 +35,10 @@ int main(int argc, char** argv) {
                                " 에 접속하셔서 새 버전으로 인스톨 하세요"));
     window.setObjectName("frmDemo");
     dialogs.set_parent(&window);
-    Updater updater(window.controls(), window.progress(), window.FileDown(),
+    // netTemp, the window's own transfer component, fetches the release signatures.
+    QtInet net_temp;
+    ReleaseInstaller installer(net_temp, pump, ReleaseSignature(release_public_key()));
+    Updater updater(window.controls(), window.progress(), window.FileDown(), installer,
                     {pump, clock, shell, dialogs, windows}, folder, endpoints::main_program());
     if (FileDownControl* down = window.FileDown()) {
         FileDownControl::Events events;
@@ -39,7 +49,7 @@ int main(int argc, char** argv) {
     }
     // The whole run happens in the window's load; closing the window ends the program as well.
     window.set_handlers({[&] { updater.Form_Load(); }, [&] { updater.update_start_Click(); },
-                         [&] { updater.cmdCancel_Click(); }, [&] { shell.end_process(); }});
+                         [&] { updater.cmdCancel_Click(); }, [&] { updater.Form_Unload(); }});
     window.show();
     return app.exec();
 }

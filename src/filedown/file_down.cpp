@@ -84,7 +84,9 @@ void FileDown::FileDownload() {
     net_->set_URL(url_);
     probing_ = true;
     request_running_ = true;
-    net_->Execute("", "GET");
+    // Only the status line and headers are read here: the body crosses the network once, with
+    // the second request.
+    net_->ExecuteHeaders("");
 
     // Window events run here: the host may cancel, or close its window and destroy this control.
     const std::shared_ptr<bool> alive = alive_;
@@ -154,6 +156,11 @@ void FileDown::on_state_changed(int state) {
     if (probing_ || !request_running_) return;
     if (state == Inet::kStateError) {
         request_running_ = false;
+        // A body the component had no room for on this disk is a local failure, not the network's.
+        if (net_->ResponseCode() == Inet::kNoRoomCode) {
+            fail(kFileWrite, "파일을 쓸 수 없음");
+            return;
+        }
         fail(kSocket,
              "소켓 오류 - " + std::to_string(net_->ResponseCode()) + ":" + net_->ResponseInfo());
     } else if (state == Inet::kStateResponseCompleted) {
@@ -188,6 +195,8 @@ void FileDown::write_body() {
         give_up(kFileWrite, "파일을 만들 수 없음");
         return;
     }
+    // The chunks are small; the disk sees larger writes.
+    std::setvbuf(file.get(), nullptr, _IOFBF, std::size_t(1) << 16);
     for (;;) {
         const std::vector<std::uint8_t> chunk = net_->GetChunkBytes(kChunkBytes);
         pump_.process_pending();

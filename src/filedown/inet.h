@@ -15,6 +15,8 @@ public:
     // States reported through on_state_changed; callers act only on these two.
     static constexpr int kStateError = 11;
     static constexpr int kStateResponseCompleted = 12;
+    // ResponseCode of a request that failed because its body could not be held on the local disk.
+    static constexpr int kNoRoomCode = 1000;
 
     virtual ~Inet() = default;
 
@@ -22,6 +24,8 @@ public:
     // events keep running while it waits. Any failure (refused, unreachable, time-out, bad address)
     // returns the empty text; an HTTP error status returns whatever body the server sent.
     virtual std::string OpenURL(const std::string& address) = 0;
+    // The HTTP status of the answer the last OpenURL got; 0 when no answer arrived.
+    virtual int OpenURLStatus() const = 0;
 
     // The address used by the next Execute that is given no address.
     virtual void set_URL(const std::string& address) = 0;
@@ -31,6 +35,11 @@ public:
     // "GET" is supported; any other operation fails with state 11. A request still running is
     // cancelled first; the held body of the last response is dropped.
     virtual void Execute(const std::string& address, const std::string& operation) = 0;
+
+    // Starts a GET that ends as soon as its status line and headers have arrived: the rest of the
+    // answer is never read, and state 12 follows with the headers readable and no body held.
+    // Otherwise as Execute.
+    virtual void ExecuteHeaders(const std::string& address) = 0;
 
     // True from Execute until the request has finished or failed.
     virtual bool StillExecuting() const = 0;

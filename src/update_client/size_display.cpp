@@ -21,6 +21,25 @@ void show_progress(const ControlSet& controls, ProgressBar& bar, std::int32_t re
         size->set_caption(std::to_string(file_size > 0 ? file_size : received) + " Byte");
 }
 
+std::string download_error_line(std::int16_t code) {
+    switch (code) {
+        case 0:
+            return "서버를 찾을 수 없습니다.";
+        case 1:
+            return "서버에서 파일을 찾을 수 없습니다.";
+        case 2:
+            return "서버가 오류로 응답하여 파일을 받지 못했습니다.";
+        case 3:
+            return "파일을 받는 중에 연결이 끊기거나 멈추었습니다.";
+        case 4:
+            return "이미 작업이 진행중입니다...";
+        case 5:
+            return "파일을 저장하지 못했습니다. 디스크 공간을 확인해 주세요.";
+        default:
+            return {};
+    }
+}
+
 void append_log(const ControlSet& controls, const std::string& text) {
     if (Control* log = controls.find("text1")) log->set_caption(log->caption() + text + "\r\n");
 }

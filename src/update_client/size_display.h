@@ -15,6 +15,10 @@ class ProgressBar;
 void show_progress(const ControlSet& controls, ProgressBar& bar, std::int32_t received,
                    std::int32_t file_size);
 
+// The log line both update windows show for an error code of their download control; empty for
+// a code that logs nothing.
+std::string download_error_line(std::int16_t code);
+
 // ShowInfo: appends the text and CR LF to the log "text1"; the window keeps the newest line in
 // view.
 void append_log(const ControlSet& controls, const std::string& text);

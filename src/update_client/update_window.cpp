@@ -7,17 +7,19 @@
 #include "common/shell.h"
 #include "common/wait.h"
 #include "filedown/file_down_control.h"
-#include "update_client/replace_file.h"
+#include "update_client/release_installer.h"
 #include "update_client/size_display.h"
 
 namespace presslane {
 
 UpdateWindow::UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload,
-                           FileDownControl* down, Ports ports, std::filesystem::path app_folder,
-                           std::string download_url, std::string product_address)
+                           FileDownControl* down, ReleaseInstaller& installer, Ports ports,
+                           std::filesystem::path app_folder, std::string download_url,
+                           std::string product_address)
     : controls_(controls),
       progress_(pgbDownload),
       down_(down),
+      installer_(installer),
       ports_(ports),
       folder_(std::move(app_folder)),
       download_url_(std::move(download_url)),
@@ -28,6 +30,9 @@ void UpdateWindow::Form_Activate() {
     TargetFileName = "update";
     DownloadURL = download_url_;
     ports_.pump.process_pending();
+    // A download cut off with the program (killed, or the machine went down) left its scratch file.
+    std::error_code ec;
+    std::filesystem::remove(folder_ / TempFileName, ec);
     if (down_) {
         down_->set_DownPath((folder_ / TempFileName).string());
         down_->set_URL(DownloadURL);
@@ -61,7 +66,12 @@ void UpdateWindow::cmdCancel_Click() {
     ports_.shell.end_process();
 }
 
-void UpdateWindow::Form_Unload() { ports_.shell.end_process(); }
+void UpdateWindow::Form_Unload() {
+    // Closed in the middle of a download or of its check: nothing of it stays in the folder.
+    std::error_code ec;
+    std::filesystem::remove(folder_ / "temp_file_update.exe", ec);
+    ports_.shell.end_process();
+}
 
 void UpdateWindow::FileDown_OnDownload(std::int32_t received, std::int32_t file_size) {
     show_progress(controls_, progress_, received, file_size);
@@ -70,8 +80,14 @@ void UpdateWindow::FileDown_OnDownload(std::int32_t received, std::int32_t file_
 void UpdateWindow::FileDown_OnComplete(std::int32_t) {
     ports_.pump.process_pending();
     ShowInfo("업데이트가 진행중입니다.");
-    // The old updater is replaced in one rename, never deleted first: a failed step leaves it.
-    replace_file(folder_ / "temp_file_update.exe", folder_ / "update");
+    // The old updater is replaced in one rename, never deleted first, and only by a signed
+    // release: whatever fails leaves it as it was.
+    const ReleaseInstaller::Outcome outcome =
+        installer_.install(DownloadURL, folder_ / "temp_file_update.exe", folder_ / "update");
+    if (outcome != ReleaseInstaller::Outcome::kInstalled) {
+        ShowInfo(ReleaseInstaller::message(outcome));
+        return;
+    }
     ShowInfo("업데이트 파일 다운완료");
     wait_seconds(2.1f, ports_.pump, ports_.clock);
     ports_.shell.start_process((folder_ / "update").string(), {});
@@ -79,9 +95,8 @@ void UpdateWindow::FileDown_OnComplete(std::int32_t) {
 }
 
 void UpdateWindow::FileDown_OnError(std::int16_t code) {
-    if (code == 0) ShowInfo("서버를 찾을 수 없습니다.");
-    if (code == 1) ShowInfo("서버에서 파일을 찾을 수 없습니다.");
-    if (code == 4) ShowInfo("이미 작업이 진행중입니다...");
+    const std::string line = download_error_line(code);
+    if (!line.empty()) ShowInfo(line);
 }
 
 void UpdateWindow::ShowInfo(const std::string& text) { append_log(controls_, text); }

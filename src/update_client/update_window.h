@@ -11,12 +11,14 @@ class ControlSet;
 class EventPump;
 class FileDownControl;
 class ProgressBar;
+class ReleaseInstaller;
 class Shell;
 
-// The update window (Form11): downloads the updater with its download control, puts it in place,
-// starts it and ends the main program. Every way out of the window ends the main program, without
-// the main window's close sequence. Controls by name: "text1" (log), "SizeInfo"; the progress bar
-// is pgbDownload.
+// The update window (Form11): downloads the updater with its download control, puts it in place
+// once it has proved to be a signed release, starts it and ends the main program. A download or a
+// file that fails logs one line and the window stays open for another try. Every way out of the
+// window ends the main program, without the main window's close sequence. Controls by name: "text1"
+// (log), "SizeInfo"; the progress bar is pgbDownload.
 class UpdateWindow {
 public:
     struct Ports {
@@ -26,8 +28,8 @@ public:
     };
     // `down` is null when the download library could not be loaded; the window then says so.
     UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
-                 Ports ports, std::filesystem::path app_folder, std::string download_url,
-                 std::string product_address);
+                 ReleaseInstaller& installer, Ports ports, std::filesystem::path app_folder,
+                 std::string download_url, std::string product_address);
 
     void Form_Activate();
     void update_start_Click();
@@ -46,6 +48,7 @@ private:
     const ControlSet& controls_;
     ProgressBar& progress_;
     FileDownControl* down_;
+    ReleaseInstaller& installer_;
     Ports ports_;
     std::filesystem::path folder_;
     std::string download_url_;

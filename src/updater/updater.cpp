@@ -5,7 +5,7 @@
 #include "common/shell.h"
 #include "common/wait.h"
 #include "filedown/file_down_control.h"
-#include "update_client/replace_file.h"
+#include "update_client/release_installer.h"
 #include "update_client/size_display.h"
 
 namespace presslane {
@@ -17,22 +17,28 @@ constexpr std::int16_t kBusyCode = 4;
 }  // namespace
 
 Updater::Updater(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
-                 Ports ports, std::filesystem::path app_folder, std::string download_url)
+                 ReleaseInstaller& installer, Ports ports, std::filesystem::path app_folder,
+                 std::string download_url)
     : controls_(controls),
       progress_(pgbDownload),
       down_(down),
+      installer_(installer),
       ports_(ports),
       folder_(std::move(app_folder)),
       download_url_(std::move(download_url)) {}
 
 void Updater::Form_Load() {
     ports_.pump.process_pending();
+    // A run cut off (killed, or the machine went down) left its scratch file behind.
+    std::error_code ec;
+    std::filesystem::remove(folder_ / "temp_file.exe", ec);
     CloseWindowByTitle("프레스레인");
     Delay(1);
     StartDownload();
-    // The new program is offered only once the download is over: asked earlier, a Yes would
-    // start the old program, or none while the file is being replaced.
-    while (!download_over_) {
+    // The new program is offered only once it is really in place: asked earlier, a Yes would
+    // start the old program, or none while the file is being replaced. After a failure the
+    // window stays for another try with update_start, or for its close box.
+    while (!installed_) {
         ports_.pump.wait_for_events(0.2);
         ports_.pump.process_pending();
     }
@@ -60,12 +66,18 @@ void Updater::update_start_Click() {
     if (down_) {
         down_->FileDownload();
     } else {
-        ShowInfo("다운로드 구성요소를 불러올 수 없습니다.");
-        download_over_ = true;
+        report_failure("다운로드 구성요소를 불러올 수 없습니다.");
     }
 }
 
 void Updater::cmdCancel_Click() { ports_.pump.process_pending(); }
+
+void Updater::Form_Unload() {
+    // Closed in the middle of a download or of its check: nothing of it stays in the folder.
+    std::error_code ec;
+    std::filesystem::remove(folder_ / "temp_file.exe", ec);
+    ports_.shell.end_process();
+}
 
 void Updater::FileDown_OnDownload(std::int32_t received, std::int32_t file_size) {
     show_progress(controls_, progress_, received, file_size);
@@ -73,21 +85,34 @@ void Updater::FileDown_OnDownload(std::int32_t received, std::int32_t file_size)
 
 void Updater::FileDown_OnComplete(std::int32_t) {
     ports_.pump.process_pending();
+    // One rename replaces the old program, and only with a signed release: the folder never
+    // lacks one, and never holds a program nobody released.
+    const ReleaseInstaller::Outcome outcome =
+        installer_.install(DownloadURL, folder_ / "temp_file.exe", folder_ / "lane_desk");
+    if (outcome != ReleaseInstaller::Outcome::kInstalled) {
+        report_failure(ReleaseInstaller::message(outcome));
+        return;
+    }
     ShowInfo(" ");
     ShowInfo("업데이트가 완료되었습니다 - lane_desk");
-    // One rename replaces the old program: the folder never lacks one.
-    replace_file(folder_ / "temp_file.exe", folder_ / "lane_desk");
     ShowInfo(" ");
-    download_over_ = true;
+    installed_ = true;
 }
 
 void Updater::FileDown_OnError(std::int16_t code) {
-    if (code == 0) ShowInfo("서버를 찾을 수 없습니다.");
-    if (code == 1) ShowInfo("서버에서 파일을 찾을 수 없습니다.");
-    if (code == kBusyCode) ShowInfo("이미 작업이 진행중입니다...");
-    if (code == 0 || code == 1 || code == kBusyCode) ShowInfo(" ");
     // A refused second start is no end of the download that is running.
-    if (code != kBusyCode) download_over_ = true;
+    if (code == kBusyCode) {
+        ShowInfo(download_error_line(code));
+        ShowInfo(" ");
+        return;
+    }
+    report_failure(download_error_line(code));
+}
+
+void Updater::report_failure(const std::string& cause) {
+    if (!cause.empty()) ShowInfo(cause);
+    ShowInfo("업데이트에 실패했습니다. 기존 프로그램을 그대로 둡니다.");
+    ShowInfo(" ");
 }
 
 void Updater::ShowInfo(const std::string& text) { append_log(controls_, text); }

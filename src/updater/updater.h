@@ -15,11 +15,14 @@ class Dialogs;
 class EventPump;
 class FileDownControl;
 class ProgressBar;
+class ReleaseInstaller;
 class Shell;
 
 // The updater's window (frmDemo): its load runs the whole update. It closes a running main
-// program, downloads the new one with its download control, puts it in place, asks whether to
-// start it and ends. Controls by name: "text1" (log), "SizeInfo"; the bar is pgbDownload.
+// program, downloads the new one with its download control, puts it in place once it has proved
+// to be a signed release, asks whether to start it and ends. A failure logs its cause and that
+// the old program stays; the window stays open for another try until the user closes it. Controls
+// by name: "text1" (log), "SizeInfo"; the bar is pgbDownload.
 class Updater {
 public:
     struct Ports {
@@ -31,12 +34,15 @@ public:
     };
     // `down` is null when the download library could not be loaded.
     Updater(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
-            Ports ports, std::filesystem::path app_folder, std::string download_url);
+            ReleaseInstaller& installer, Ports ports, std::filesystem::path app_folder,
+            std::string download_url);
 
     void Form_Load();
     void StartDownload();
     void update_start_Click();
     void cmdCancel_Click();
+    // The close box: ends the updater.
+    void Form_Unload();
     void FileDown_OnDownload(std::int32_t received, std::int32_t file_size);
     void FileDown_OnComplete(std::int32_t file_size);
     void FileDown_OnError(std::int16_t code);
@@ -55,12 +61,15 @@ public:
 private:
     const ControlSet& controls_;
     ProgressBar& progress_;
+    void report_failure(const std::string& cause);
+
     FileDownControl* down_;
+    ReleaseInstaller& installer_;
     Ports ports_;
     std::filesystem::path folder_;
     std::string download_url_;
-    // The download completed or failed: only then may the new program be started.
-    bool download_over_ = false;
+    // Set only once a verified new program is in place: nothing else lets the question come.
+    bool installed_ = false;
 };
 
 }  // namespace presslane

@@ -46,14 +46,22 @@ class FakeInet : public Inet {
 public:
     explicit FakeInet(std::deque<Answer>& script) : script_(script) {}
     std::string OpenURL(const std::string&) override { return {}; }
+    int OpenURLStatus() const override { return 0; }
     void set_URL(const std::string& a) override { url_ = a; }
     std::string URL() const override { return url_; }
-    void Execute(const std::string&, const std::string&) override {
+    void Execute(const std::string&, const std::string& operation) override {
         ++executes;
+        requests.push_back(operation);
         current_ = script_.empty() ? raw("\r\n") : script_.front();
         if (!script_.empty()) script_.pop_front();
         pos_ = 0;
         executing_ = true;
+    }
+    // Holds the headers only, as the real component does.
+    void ExecuteHeaders(const std::string& address) override {
+        Execute(address, "GET");
+        requests.back() = "headers";
+        current_.body.clear();
     }
     bool StillExecuting() const override { return executing_; }
     std::string GetHeader() const override { return current_.header; }
@@ -84,6 +92,7 @@ public:
 
     int executes = 0;
     int cancels = 0;
+    std::vector<std::string> requests;
 
 private:
     std::deque<Answer>& script_;
@@ -181,6 +190,9 @@ TEST_F(FileDownTest, ChunksAreReportedOneByOneThenTheClosingPair) {
         EXPECT_EQ(log, expected);
         EXPECT_EQ(target_bytes(), body);
         EXPECT_FALSE(control->Working());
+        // The body crosses the network once: the first request stops at the headers.
+        EXPECT_EQ(inet->requests, (std::vector<std::string>{"headers", "GET"}));
+        inet->requests.clear();
     }
 }
 
@@ -213,6 +225,8 @@ TEST_F(FileDownTest, BodyRequestFailuresNeverLeaveAFile) {
     socket.state = Inet::kStateError;
     socket.code = 7;
     socket.info = "boom";
+    Answer no_room = socket;
+    no_room.code = Inet::kNoRoomCode;
     Answer cut = ok(std::string(3000, 'a'));
     cut.fields["Content-length"] = "5000";
     struct Case {
@@ -222,6 +236,8 @@ TEST_F(FileDownTest, BodyRequestFailuresNeverLeaveAFile) {
     };
     const std::vector<Case> cases = {
         {socket, {"error", 3, 0, "소켓 오류 - 7:boom"}, true},
+        // The disk was full before the body could be held: a local failure, not the network's.
+        {no_room, {"error", 5, 0, "파일을 쓸 수 없음"}, true},
         // An error page served for the body is not saved as the file.
         {status("500"), {"error", 2, 0, "HTTP CODE: 500"}, true},
         {cut,

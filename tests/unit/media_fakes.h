@@ -58,6 +58,8 @@ struct FakeMediaPlayer : MediaPlayer {
 // Answers every request at once with a fixed status line and body.
 struct FakeInet : Inet {
     std::string OpenURL(const std::string&) override { return body; }
+    int OpenURLStatus() const override { return 200; }
+    void ExecuteHeaders(const std::string& a) override { Execute(a, "GET"); }
     void set_URL(const std::string& a) override { url = a; }
     std::string URL() const override { return url; }
     void Execute(const std::string&, const std::string& op) override {

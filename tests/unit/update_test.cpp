@@ -10,9 +10,12 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_platform.h"
+#include "fakes/fake_served_inet.h"
 #include "fakes/temp_dir.h"
 #include "filedown/file_down_control.h"
 #include "filedown/inet.h"
+#include "minisign_tool.h"
+#include "update_client/release_installer.h"
 #include "update_client/replace_file.h"
 #include "update_client/update_window.h"
 #include "update_client/version_check.h"
@@ -43,6 +46,31 @@ TEST(LeadingNumber, ComparesDecimalNumbersNotTexts) {
     EXPECT_LT(leading_number("4.100"), leading_number("4.47"));
 }
 
+TEST(OffersUpgrade, OnlyAHigherNumberInAnAnswerOf200) {
+    struct Case {
+        int status;
+        const char* text;
+        bool offered;
+    };
+    const Case cases[] = {
+        {200, "4.5", true},
+        {200, "  4.5\r\n", true},
+        {200, "10", true},
+        {200, "4.47", false},
+        {200, "4.100", false},
+        {200, "", false},
+        {200, "<html>5.0</html>", false},
+        {200, ".5", false},
+        // An error page that begins with a number is no version.
+        {404, "404 page not found", false},
+        {500, "500 Internal Server Error", false},
+        {302, "9.0", false},
+        {0, "9.0", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(offers_upgrade(c.status, c.text, "4.47"), c.offered) << c.status << c.text;
+}
+
 // Answers OpenURL with a fixed text; the other operations are not used by the check.
 struct TextInet : Inet {
     std::string OpenURL(const std::string& a) override {
@@ -50,6 +78,8 @@ struct TextInet : Inet {
         if (during) during();
         return text;
     }
+    int OpenURLStatus() const override { return status; }
+    void ExecuteHeaders(const std::string&) override {}
     void set_URL(const std::string&) override {}
     std::string URL() const override { return {}; }
     void Execute(const std::string&, const std::string&) override {}
@@ -62,6 +92,7 @@ struct TextInet : Inet {
     std::string ResponseInfo() const override { return {}; }
     void Cancel() override {}
     std::string text;
+    int status = 200;
     std::vector<std::string> asked;
     std::function<void()> during;
 };
@@ -70,15 +101,19 @@ TEST(VersionCheck, AsksOnlyForAHigherVersionAndAgainOnTheNextCheck) {
     TextInet inet;
     FakeDialogs dialogs;
     int shown = 0;
-    VersionCheck check(inet, dialogs, "http://127.0.0.1/v.txt", [&] { ++shown; });
+    VersionCheck check(inet, dialogs, "4.47", "http://127.0.0.1/v.txt", [&] { ++shown; });
 
     for (const char* lower : {"4.47", "4.100", "<html>Not Found</html>", ""}) {
         inet.text = lower;
         check.CheckForUpdate();
     }
+    inet.text = "404 page not found";
+    inet.status = 404;
+    check.CheckForUpdate();
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(check.ProgramVersion(), "4.47");
 
+    inet.status = 200;
     inet.text = "4.5\r\n";
     dialogs.answers = {false, true};
     check.CheckForUpdate();
@@ -95,7 +130,7 @@ TEST(VersionCheck, AsksOnlyForAHigherVersionAndAgainOnTheNextCheck) {
 TEST(VersionCheck, AnActivationDuringTheCheckStartsNoSecondOne) {
     TextInet inet;
     FakeDialogs dialogs;
-    VersionCheck check(inet, dialogs, "v", [] {});
+    VersionCheck check(inet, dialogs, "4.47", "v", [] {});
     inet.text = "9.0";
     inet.during = [&] { check.CheckForUpdate(); };
     check.CheckForUpdate();
@@ -139,6 +174,9 @@ struct FakeFileDown : FileDownControl {
     std::function<void()> on_download;
 };
 
+constexpr char kUpdaterUrl[] = "http://127.0.0.1/soft/lane_desk/upgrade/update.exe";
+constexpr char kProgramUrl[] = "http://127.0.0.1/soft/lane_desk/upgrade/lane_desk.exe";
+
 struct HostFixture : ::testing::Test {
     HostFixture() {
         controls.add("text1", text1);
@@ -146,8 +184,18 @@ struct HostFixture : ::testing::Test {
         size_info.text = "None";
     }
     std::string log() const { return text1.text; }
+    // Publishes a small executable as the file of ADDRESS, signed with the release key, and
+    // returns its bytes.
+    std::string publish(const std::string& address) {
+        const std::filesystem::path served = keys.path() / address.substr(address.rfind('/') + 1);
+        std::filesystem::copy_file("/usr/bin/true", served,
+                                   std::filesystem::copy_options::overwrite_existing);
+        net_temp.served[address + ".minisig"] = tool.sign("release", served);
+        return read_file(served);
+    }
 
-    TempDir dir;
+    TempDir dir, keys;
+    MinisignTool tool{keys.path()};
     FakeControl text1, size_info;
     ControlSet controls;
     FakeProgressBar bar;
@@ -156,15 +204,18 @@ struct HostFixture : ::testing::Test {
     FakeEventPump pump{clock};
     FakeShell shell;
     FakeDialogs dialogs;
+    FakeServedInet net_temp;
+    ReleaseInstaller installer{net_temp, pump, ReleaseSignature(tool.make_key("release"))};
 };
 
 struct UpdateWindowTest : HostFixture {
     UpdateWindow window{controls,
                         bar,
                         &down,
+                        installer,
                         {pump, clock, shell},
                         dir.path(),
-                        "http://127.0.0.1/soft/lane_desk/upgrade/update.exe",
+                        kUpdaterUrl,
                         "http://www.presslane.co.kr/"};
 };
 
@@ -195,20 +246,38 @@ TEST_F(UpdateWindowTest, ProgressShowsTheSizeAndCopesWithSizeZero) {
 
 TEST_F(UpdateWindowTest, CompletionReplacesTheUpdaterStartsItAndEnds) {
     write_file(dir.path() / "update", "old updater");
-    write_file(dir.path() / "temp_file_update.exe", "new updater");
+    write_file(dir.path() / "temp_file_update.exe", publish(kUpdaterUrl));
+    window.DownloadURL = kUpdaterUrl;
     EXPECT_THROW(window.FileDown_OnComplete(11), ProcessEnded);
-    EXPECT_EQ(read_file(dir.path() / "update"), "new updater");
+    EXPECT_EQ(read_file(dir.path() / "update"), read_file(keys.path() / "update.exe"));
     EXPECT_EQ(shell.started, std::vector<std::string>{(dir.path() / "update").string()});
     EXPECT_EQ(log(), "업데이트가 진행중입니다.\r\n업데이트 파일 다운완료\r\n");
     EXPECT_GE(pump.waited, 2.1);
 }
 
+TEST_F(UpdateWindowTest, UnprovenFileIsNotInstalledAndTheWindowStays) {
+    write_file(dir.path() / "update", "old updater");
+    publish(kUpdaterUrl);
+    write_file(dir.path() / "temp_file_update.exe", "<html>maintenance</html>");
+    window.DownloadURL = kUpdaterUrl;
+    window.FileDown_OnComplete(24);
+    EXPECT_EQ(read_file(dir.path() / "update"), "old updater");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "temp_file_update.exe"));
+    EXPECT_TRUE(shell.started.empty());
+    EXPECT_EQ(log(),
+              "업데이트가 진행중입니다.\r\n"
+              "받은 파일이 실행 파일이 아니어서 설치하지 않았습니다.\r\n");
+}
+
 TEST_F(UpdateWindowTest, ErrorsAreLoggedByCode) {
-    const std::pair<int, const char*> cases[] = {{0, "서버를 찾을 수 없습니다.\r\n"},
-                                                 {1, "서버에서 파일을 찾을 수 없습니다.\r\n"},
-                                                 {2, ""},
-                                                 {3, ""},
-                                                 {4, "이미 작업이 진행중입니다...\r\n"}};
+    const std::pair<int, const char*> cases[] = {
+        {0, "서버를 찾을 수 없습니다.\r\n"},
+        {1, "서버에서 파일을 찾을 수 없습니다.\r\n"},
+        {2, "서버가 오류로 응답하여 파일을 받지 못했습니다.\r\n"},
+        {3, "파일을 받는 중에 연결이 끊기거나 멈추었습니다.\r\n"},
+        {4, "이미 작업이 진행중입니다...\r\n"},
+        {5, "파일을 저장하지 못했습니다. 디스크 공간을 확인해 주세요.\r\n"},
+        {6, ""}};
     for (const auto& [code, text] : cases) {
         text1.text.clear();
         window.FileDown_OnError(std::int16_t(code));
@@ -227,7 +296,9 @@ TEST_F(UpdateWindowTest, CancelStopsOnlyAWriteInProgressAndAlwaysEnds) {
     EXPECT_EQ(down.cancels, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "temp_file_update.exe"));
     EXPECT_EQ(log(), "취소되었습니다.\r\n");
+    write_file(dir.path() / "temp_file_update.exe", "partial");
     EXPECT_THROW(window.Form_Unload(), ProcessEnded);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "temp_file_update.exe"));
 }
 
 // Top-level windows by title, topmost first.
@@ -245,9 +316,9 @@ struct FakeWindows : WindowCloser {
 
 struct UpdaterTest : HostFixture {
     FakeWindows windows;
-    Updater updater{controls,   bar,
-                    &down,      {pump, clock, shell, dialogs, windows},
-                    dir.path(), "http://127.0.0.1/soft/lane_desk/upgrade/lane_desk.exe"};
+    Updater updater{
+        controls,   bar,        &down, installer, {pump, clock, shell, dialogs, windows},
+        dir.path(), kProgramUrl};
 };
 
 TEST_F(UpdaterTest, ClosesOnlyTheFirstWindowWhoseTitleHoldsTheName) {
@@ -275,49 +346,106 @@ TEST_F(UpdaterTest, ClosesOnlyTheFirstWindowWhoseTitleHoldsTheName) {
 TEST_F(UpdaterTest, RunClosesTheMainProgramInstallsAndAsksOnlyAfterTheDownload) {
     windows.titles = {"프레스레인 [presslane.co.kr]"};
     write_file(dir.path() / "lane_desk", "old program");
+    write_file(dir.path() / "temp_file.exe", "left by a run that was killed");
+    const std::string released = publish(kProgramUrl);
     bool asked_before_end = false;
+    bool stale_file_gone = false;
     // The download outlasts the two-second wait after its start.
     int rounds = 0;
     down.on_download = [&] {
+        stale_file_gone = !std::filesystem::exists(dir.path() / "temp_file.exe");
         pump.on_event = [&] {
             if (++rounds != 30) return;
             asked_before_end = !dialogs.boxes.empty();
-            write_file(dir.path() / "temp_file.exe", "new program");
+            write_file(dir.path() / "temp_file.exe", released);
             updater.FileDown_OnComplete(11);
         };
     };
     dialogs.answers = {true};
     EXPECT_THROW(updater.Form_Load(), ProcessEnded);
+    EXPECT_TRUE(stale_file_gone);
     EXPECT_EQ(windows.closed, std::vector<WindowCloser::Window>{1});
     EXPECT_EQ(down.path, (dir.path() / "temp_file.exe").string());
     EXPECT_FALSE(asked_before_end);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "업데이트가 완료되었습니다. 실행하시겠습니까?");
-    EXPECT_EQ(read_file(dir.path() / "lane_desk"), "new program");
+    EXPECT_EQ(read_file(dir.path() / "lane_desk"), released);
     EXPECT_EQ(shell.started, std::vector<std::string>{(dir.path() / "lane_desk").string()});
     EXPECT_EQ(log(),
               "업데이트 된 파일을 받는 중입니다 - lane_desk\r\n \r\n"
               "업데이트가 완료되었습니다 - lane_desk\r\n \r\n");
 }
 
-TEST_F(UpdaterTest, FailedDownloadLeavesTheProgramAndNoStartOnNo) {
+TEST_F(UpdaterTest, FailuresKeepTheOldProgramAndOnlyAnInstallBringsTheQuestion) {
     write_file(dir.path() / "lane_desk", "old program");
+    const std::string released = publish(kProgramUrl);
+    bool asked_before_install = false;
+    bool downloading = false;
     down.on_download = [&] {
-        if (down.downloads == 1) {
-            // A refused second start does not end the wait; the real failure does.
-            updater.FileDown_OnError(4);
-            updater.FileDown_OnError(1);
+        downloading = true;
+        switch (down.downloads) {
+            case 1:
+                updater.FileDown_OnError(0);
+                break;
+            case 2:
+                // A refused second start is no end of the running download; its failure is.
+                updater.FileDown_OnError(4);
+                updater.FileDown_OnError(3);
+                break;
+            case 3:
+                write_file(dir.path() / "temp_file.exe", "<html>maintenance</html>");
+                updater.FileDown_OnComplete(24);
+                break;
+            default:
+                asked_before_install = !dialogs.boxes.empty();
+                write_file(dir.path() / "temp_file.exe", released);
+                updater.FileDown_OnComplete(int(released.size()));
         }
+        downloading = false;
+    };
+    int rounds = 0;
+    pump.on_event = [&] {
+        if (downloading) return;
+        // A start by hand before the updater's own one; then the user tries again after each
+        // failure of the updater's own download.
+        if (++rounds == 1 || (down.downloads >= 2 && down.downloads < 4 && rounds % 20 == 0))
+            updater.update_start_Click();
     };
     dialogs.answers = {false};
     EXPECT_THROW(updater.Form_Load(), ProcessEnded);
-    EXPECT_EQ(read_file(dir.path() / "lane_desk"), "old program");
-    EXPECT_TRUE(shell.started.empty());
-    EXPECT_EQ(log(),
-              "업데이트 된 파일을 받는 중입니다 - lane_desk\r\n이미 작업이 진행중입니다...\r\n \r\n"
-              "서버에서 파일을 찾을 수 없습니다.\r\n \r\n");
+    EXPECT_EQ(read_file(dir.path() / "lane_desk"), released);
+    EXPECT_FALSE(asked_before_install);
+    EXPECT_EQ(down.downloads, 4);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "업데이트가 완료되었습니다. 실행하시겠습니까?");
+    EXPECT_TRUE(shell.started.empty()) << "No starts nothing";
+    const std::string failed = "업데이트에 실패했습니다. 기존 프로그램을 그대로 둡니다.\r\n \r\n";
+    EXPECT_EQ(log(), "서버를 찾을 수 없습니다.\r\n" + failed +
+                         "업데이트 된 파일을 받는 중입니다 - lane_desk\r\n"
+                         "이미 작업이 진행중입니다...\r\n \r\n"
+                         "파일을 받는 중에 연결이 끊기거나 멈추었습니다.\r\n" +
+                         failed + "받은 파일이 실행 파일이 아니어서 설치하지 않았습니다.\r\n" +
+                         failed + " \r\n업데이트가 완료되었습니다 - lane_desk\r\n \r\n");
     updater.cmdCancel_Click();
     EXPECT_EQ(down.cancels, 0);
+}
+
+TEST_F(UpdaterTest, AFailedRunEndsOnlyByTheCloseBox) {
+    write_file(dir.path() / "lane_desk", "old program");
+    down.on_download = [&] { updater.FileDown_OnError(2); };
+    int rounds = 0;
+    pump.on_event = [&] {
+        if (++rounds != 200) return;
+        write_file(dir.path() / "temp_file.exe", "partial");
+        updater.Form_Unload();
+    };
+    EXPECT_THROW(updater.Form_Load(), ProcessEnded);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "temp_file.exe"));
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(read_file(dir.path() / "lane_desk"), "old program");
+    EXPECT_NE(log().find("서버가 오류로 응답하여 파일을 받지 못했습니다.\r\n"
+                         "업데이트에 실패했습니다. 기존 프로그램을 그대로 둡니다.\r\n"),
+              std::string::npos);
 }
 
 }  // namespace

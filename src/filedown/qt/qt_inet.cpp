@@ -1,15 +1,22 @@
 #include "filedown/qt/qt_inet.h"
 
 #include <algorithm>
+#include <limits>
+#include <memory>
 #include <string_view>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QStringDecoder>
-#include <QTemporaryFile>
 #include <QTimer>
 #include <QUrl>
 #include <QVariant>
@@ -19,7 +26,12 @@
 namespace presslane {
 namespace {
 
-constexpr int kDefaultTimeoutMs = 15000;
+#ifndef PRESSLANE_STALL_SECONDS
+#define PRESSLANE_STALL_SECONDS 30
+#endif
+constexpr int kDefaultStallMs = PRESSLANE_STALL_SECONDS * 1000;
+// Fewer bytes than this within one stall window is no progress.
+constexpr qint64 kStallBytes = 1024;
 constexpr qint64 kReadBufferBytes = qint64(1) << 20;
 
 // Only http and https are served; QNetworkAccessManager would also open file: and data: addresses,
@@ -64,8 +76,8 @@ struct Outcome {
 Outcome judge(QNetworkReply* reply, qint64 received) {
     const QNetworkReply::NetworkError error = reply->error();
     const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    // The reply is never aborted while connected, so a cancellation can only be the transfer
-    // timeout; Qt names it "Operation canceled", which would mislead whoever reads the error.
+    // The reply is never aborted while connected, so a cancellation can only be the stall
+    // time-out; Qt names it "Operation canceled", which would mislead whoever reads the error.
     if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
         return {QNetworkReply::TimeoutError, QStringLiteral("No data received in time")};
     if (error != QNetworkReply::NoError && !(answered && is_status_error(error)))
@@ -93,14 +105,34 @@ bool same_name(std::string_view a, std::string_view b) {
                       [&](char x, char y) { return lower(x) == lower(y); });
 }
 
+// A scratch file without a name in the temporary folder: it goes with the process, however that
+// ends, so a killed download leaves nothing behind.
+QFile* anonymous_file(QObject* parent) {
+    const QByteArray dir = QFile::encodeName(QDir::tempPath());
+    int fd = ::open(dir.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        QByteArray name = dir + "/presslane-XXXXXX";
+        fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd >= 0) ::unlink(name.constData());
+    }
+    if (fd < 0) return nullptr;
+    auto* file = new QFile(parent);
+    if (!file->open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        delete file;
+        return nullptr;
+    }
+    return file;
+}
+
 }  // namespace
 
-QtInet::QtInet(int timeout_ms, QObject* parent)
+QtInet::QtInet(int stall_ms, QObject* parent)
     : QObject(parent),
       manager_(new QNetworkAccessManager(this)),
       deferred_failure_(new QTimer(this)),
-      // Without a transfer timeout a server that never answers would keep a caller waiting forever.
-      timeout_ms_(timeout_ms > 0 ? timeout_ms : kDefaultTimeoutMs) {
+      // Without a time-out a server that never answers would keep a caller waiting forever.
+      stall_ms_(stall_ms > 0 ? stall_ms : kDefaultStallMs) {
     deferred_failure_->setSingleShot(true);
     connect(deferred_failure_, &QTimer::timeout, this, [this] { finish(kStateError); });
 }
@@ -108,6 +140,7 @@ QtInet::QtInet(int timeout_ms, QObject* parent)
 QtInet::~QtInet() { detach_reply(); }
 
 std::string QtInet::OpenURL(const std::string& address) {
+    open_status_ = 0;
     const QUrl url = http_url(address);
     if (url.isEmpty()) return {};
 
@@ -137,6 +170,7 @@ std::string QtInet::OpenURL(const std::string& address) {
     if (!finished) reply->abort();
     // A reply that failed is closed already, and reading it only draws a warning.
     if (finished && reply->isOpen()) body += reply->readAll();
+    open_status_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool complete = finished && !too_large && judge(reply, body.size()).code == 0;
     reply->deleteLater();
     if (!complete) return {};
@@ -148,7 +182,14 @@ void QtInet::set_URL(const std::string& address) { url_ = address; }
 std::string QtInet::URL() const { return url_; }
 
 void QtInet::Execute(const std::string& address, const std::string& operation) {
+    start(address, operation, false);
+}
+
+void QtInet::ExecuteHeaders(const std::string& address) { start(address, "GET", true); }
+
+void QtInet::start(const std::string& address, const std::string& operation, bool headers_only) {
     Cancel();
+    headers_only_ = headers_only;
     header_ = "\r\n";
     fields_.clear();
     drop_body();
@@ -176,6 +217,8 @@ void QtInet::Execute(const std::string& address, const std::string& operation) {
         if (reply == reply_) on_ready_read();
     });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { on_finished(reply); });
+    if (headers_only)
+        connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] { on_headers(reply); });
 }
 
 bool QtInet::StillExecuting() const { return executing_; }
@@ -199,10 +242,15 @@ std::string QtInet::GetChunkText(std::size_t max_bytes) {
 
 std::vector<std::uint8_t> QtInet::GetChunkBytes(std::size_t max_bytes) {
     if (executing_) return {};
-    const QByteArray part = read_body(qint64(max_bytes));
-    read_pos_ += part.size();
-    const auto* first = reinterpret_cast<const std::uint8_t*>(part.constData());
-    return {first, first + part.size()};
+    const qint64 n = std::min(qint64(max_bytes), body_size_ - read_pos_);
+    if (!body_ || n <= 0) return {};
+    if (body_->pos() != read_pos_ && !body_->seek(read_pos_)) return {};
+    // Read straight into the chunk: one copy per chunk, not two.
+    std::vector<std::uint8_t> chunk(static_cast<std::size_t>(n));
+    const qint64 got = body_->read(reinterpret_cast<char*>(chunk.data()), n);
+    chunk.resize(std::size_t(std::max<qint64>(got, 0)));
+    read_pos_ += qint64(chunk.size());
+    return chunk;
 }
 
 int QtInet::ResponseCode() const { return error_code_; }
@@ -225,19 +273,61 @@ QNetworkReply* QtInet::start_get(const QUrl& url) {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(timeout_ms_);
     // Asking for the identity encoding keeps Qt from inflating the body behind the caller's back,
     // so the bytes handed out are the file's bytes and their number matches Content-Length.
     request.setRawHeader("Accept-Encoding", "identity");
-    return manager_->get(request);
+    QNetworkReply* reply = manager_->get(request);
+
+    // The stall watchdog lives and dies with its reply.
+    auto* watchdog = new QTimer(reply);
+    auto received = std::make_shared<qint64>(0);
+    auto mark = std::make_shared<qint64>(0);
+    connect(reply, &QNetworkReply::downloadProgress, watchdog,
+            [received](qint64 bytes, qint64) { *received = bytes; });
+    connect(reply, &QNetworkReply::finished, watchdog, &QTimer::stop);
+    connect(watchdog, &QTimer::timeout, reply, [reply, watchdog, received, mark] {
+        if (*received - *mark < kStallBytes) {
+            watchdog->stop();
+            reply->abort();
+            return;
+        }
+        *mark = *received;
+    });
+    watchdog->start(stall_ms_);
+    return reply;
+}
+
+void QtInet::on_headers(QNetworkReply* reply) {
+    if (reply != reply_) return;
+    // The headers of a redirect that is being followed are not the answer.
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status == 0 || (status >= 300 && status < 400 && reply->hasRawHeader("Location"))) return;
+    take_headers(reply);
+    reply_ = nullptr;
+    reply->disconnect(this);
+    // Aborted from the event loop: Qt does not take an abort inside its own header signal. Until
+    // then the reply reads no more than its read buffer holds.
+    QMetaObject::invokeMethod(
+        reply,
+        [reply] {
+            reply->abort();
+            reply->deleteLater();
+        },
+        Qt::QueuedConnection);
+    finish(kStateResponseCompleted);
 }
 
 void QtInet::on_ready_read() {
+    // A header request holds no body; the reply ends at its headers.
+    if (headers_only_) {
+        reply_->skip(reply_->bytesAvailable());
+        return;
+    }
     const bool held = spool(reply_->readAll());
     if (held && body_size_ <= body_limit_) return;
     detach_reply();
     drop_body();
-    error_code_ = QNetworkReply::UnknownContentError;
+    error_code_ = held ? int(QNetworkReply::UnknownContentError) : kNoRoomCode;
     error_info_ = held ? QStringLiteral("Body too large")
                        : QStringLiteral("No room to hold the body on disk");
     finish(kStateError);
@@ -248,9 +338,12 @@ void QtInet::on_finished(QNetworkReply* reply) {
     // may already have been under way when that happened.
     if (reply != reply_) return;
     Outcome outcome;
-    if (reply->isOpen() && !spool(reply->readAll())) {
-        outcome = {QNetworkReply::UnknownContentError,
-                   QStringLiteral("No room to hold the body on disk")};
+    if (headers_only_) {
+        // Ended before its headers were taken (an error, or a redirect that is not followed): its
+        // body was never meant to be read, so its length proves nothing.
+        outcome = judge(reply, std::numeric_limits<qint64>::max());
+    } else if (reply->isOpen() && !spool(reply->readAll())) {
+        outcome = {kNoRoomCode, QStringLiteral("No room to hold the body on disk")};
     } else {
         outcome = judge(reply, body_size_);
     }
@@ -258,7 +351,7 @@ void QtInet::on_finished(QNetworkReply* reply) {
     error_info_ = outcome.info;
     take_headers(reply);
     detach_reply();
-    if (error_code_ != 0) drop_body();
+    if (error_code_ != 0 || headers_only_) drop_body();
     finish(error_code_ == 0 ? kStateResponseCompleted : kStateError);
 }
 
@@ -313,8 +406,8 @@ void QtInet::drop_body() {
 bool QtInet::spool(const QByteArray& bytes) {
     if (bytes.isEmpty()) return true;
     if (!body_) {
-        body_ = new QTemporaryFile(this);
-        if (!body_->open()) return false;
+        body_ = anonymous_file(this);
+        if (!body_) return false;
     }
     if (body_->write(bytes) != bytes.size()) return false;
     body_size_ += bytes.size();
@@ -323,7 +416,10 @@ bool QtInet::spool(const QByteArray& bytes) {
 
 QByteArray QtInet::read_body(qint64 max_bytes) const {
     const qint64 n = std::min(max_bytes, body_size_ - read_pos_);
-    if (!body_ || n <= 0 || !body_->seek(read_pos_)) return {};
+    if (!body_ || n <= 0) return {};
+    // Chunks are read in order, so the file is already where the next one starts except after
+    // the spooling; a seek on every chunk would throw the read buffer away each time.
+    if (body_->pos() != read_pos_ && !body_->seek(read_pos_)) return {};
     return body_->read(n);
 }
 

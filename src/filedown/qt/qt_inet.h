@@ -13,7 +13,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QTemporaryFile;
+class QFile;
 class QTimer;
 class QUrl;
 
@@ -29,20 +29,26 @@ namespace presslane {
 // Execute, and reports nothing through on_state_changed. A request that fails after its status line
 // arrived (a body cut short or stalled) keeps that header readable, so a caller can tell a server
 // that answered badly from one that never answered; its body is dropped either way. The body of an
-// Execute response is spooled to a temporary file as it arrives, so a large download costs disk,
-// not memory.
+// Execute response is spooled to a nameless temporary file as it arrives, so a large download costs
+// disk, not memory.
+//
+// A request fails with a time-out when it receives fewer than 1024 bytes within one stall window:
+// a server that never answers and one that trickles a byte now and then both end, while a slow
+// but steady transfer goes on for as long as it needs. The window is a constructor argument; its
+// default is the build setting PRESSLANE_STALL_SECONDS.
 class QtInet : public QObject, public Inet {
     Q_OBJECT
 public:
-    // timeout_ms bounds how long a request may go without receiving a byte; 0 or less means the
-    // default.
-    explicit QtInet(int timeout_ms = 15000, QObject* parent = nullptr);
+    // stall_ms is the stall window; 0 or less means the default.
+    explicit QtInet(int stall_ms = 0, QObject* parent = nullptr);
     ~QtInet() override;
 
     std::string OpenURL(const std::string& address) override;
+    int OpenURLStatus() const override { return open_status_; }
     void set_URL(const std::string& address) override;
     std::string URL() const override;
     void Execute(const std::string& address, const std::string& operation) override;
+    void ExecuteHeaders(const std::string& address) override;
     bool StillExecuting() const override;
     std::string GetHeader() const override;
     std::string GetHeader(const std::string& name) const override;
@@ -57,6 +63,8 @@ public:
 
 private:
     QNetworkReply* start_get(const QUrl& url);
+    void start(const std::string& address, const std::string& operation, bool headers_only);
+    void on_headers(QNetworkReply* reply);
     void on_ready_read();
     void on_finished(QNetworkReply* reply);
     void detach_reply();
@@ -69,18 +77,20 @@ private:
 
     QNetworkAccessManager* manager_;
     QTimer* deferred_failure_;
-    int timeout_ms_;
+    int stall_ms_;
     qint64 body_limit_ = qint64(1) << 30;
     std::string url_;
+    int open_status_ = 0;
 
     QNetworkReply* reply_ = nullptr;
     bool executing_ = false;
+    bool headers_only_ = false;
     int error_code_ = 0;
     QString error_info_;
 
     std::string header_ = "\r\n";
     std::vector<std::pair<std::string, std::string>> fields_;
-    QTemporaryFile* body_ = nullptr;
+    QFile* body_ = nullptr;
     qint64 body_size_ = 0;
     qint64 read_pos_ = 0;
 };

@@ -11,6 +11,8 @@
 #include "filedown/file_down_control.h"
 #include "filedown/qt/qt_inet.h"
 #include "update_client/qt/download_window.h"
+#include "update_client/release_installer.h"
+#include "update_client/release_key.h"
 #include "update_client/update_window.h"
 #include "update_client/version_check.h"
 
@@ -29,7 +31,8 @@ UpdateCheck::UpdateCheck(QWidget* main_window, Ports ports, std::filesystem::pat
       ports_(ports),
       folder_(std::move(app_folder)),
       inet_(new QtInet(kVersionTimeoutMs, this)),
-      check_(std::make_unique<VersionCheck>(*inet_, ports.dialogs, endpoints::version_file(),
+      check_(std::make_unique<VersionCheck>(*inet_, ports.dialogs, endpoints::program_version(),
+                                            endpoints::version_file(),
                                             [this] { show_update_window(); })) {
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
         if (!window || window == main_window_->windowHandle()) return;
@@ -64,9 +67,14 @@ void UpdateCheck::show_update_window() {
         "PressLane 업데이트",
         "네트웍 상태가 좋지 않아 다운로드가 되지 않으면 여기를 눌러 취소해 주세요");
     window->setObjectName("Form11");
-    auto* controller = new UpdateWindow(window->controls(), window->progress(), window->FileDown(),
-                                        {ports_.pump, ports_.clock, ports_.shell}, folder_,
-                                        endpoints::updater_program(), endpoints::home_page());
+    // netTemp, the window's own transfer component, fetches the release signatures.
+    auto* net_temp = new QtInet(0, window);
+    auto* installer =
+        new ReleaseInstaller(*net_temp, ports_.pump, ReleaseSignature(release_public_key()));
+    auto* controller =
+        new UpdateWindow(window->controls(), window->progress(), window->FileDown(), *installer,
+                         {ports_.pump, ports_.clock, ports_.shell}, folder_,
+                         endpoints::updater_program(), endpoints::home_page());
     if (FileDownControl* down = window->FileDown()) {
         FileDownControl::Events events;
         events.OnDownload = [controller](int r, int s) { controller->FileDown_OnDownload(r, s); };

@@ -1,3 +1,4 @@
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -93,6 +94,25 @@ public:
                                          return true;
                                      });
         });
+        // Sends a byte every tenth of a second: never silent, never getting anywhere.
+        server_.Get("/trickle", [this](const Request&, Response& res) {
+            res.set_content_provider(100, "application/octet-stream",
+                                     [this](std::size_t, std::size_t, DataSink& sink) {
+                                         if (released()) return false;
+                                         std::this_thread::sleep_for(100ms);
+                                         sink.write("t", 1);
+                                         return true;
+                                     });
+        });
+        // 64 MB, counting what the server was asked to send.
+        server_.Get("/big", [this](const Request&, Response& res) {
+            res.set_content_provider(kBigBytes, "application/octet-stream",
+                                     [this](std::size_t offset, std::size_t, DataSink& sink) {
+                                         const std::string block(64 * 1024, 'b');
+                                         big_sent_ = offset + block.size();
+                                         return sink.write(block.data(), block.size());
+                                     });
+        });
         port_ = server_.bind_to_any_port("127.0.0.1");
         thread_ = std::thread([this] { server_.listen_after_bind(); });
     }
@@ -113,8 +133,14 @@ public:
     std::string url(const std::string& path) const {
         return "http://127.0.0.1:" + std::to_string(port_) + path;
     }
+    std::size_t big_sent() const { return big_sent_; }
+    static constexpr std::size_t kBigBytes = std::size_t(64) << 20;
 
 private:
+    bool released() {
+        std::lock_guard lock(mutex_);
+        return released_;
+    }
     void hold() {
         std::unique_lock lock(mutex_);
         released_changed_.wait_for(lock, 10s, [this] { return released_; });
@@ -126,6 +152,7 @@ private:
     std::mutex mutex_;
     std::condition_variable released_changed_;
     bool released_ = false;
+    std::atomic<std::size_t> big_sent_{0};
 };
 
 // A loopback port that is bound but not listening, so every connection to it is refused, and no
@@ -307,7 +334,7 @@ TEST_F(QtInetTest, ServerThatStopsAnsweringTimesOut) {
         const char* path;
         bool response_arrived;
     };
-    for (const Case c : {Case{"/silent", false}, Case{"/stall", true}}) {
+    for (const Case c : {Case{"/silent", false}, Case{"/stall", true}, Case{"/trickle", true}}) {
         SCOPED_TRACE(c.path);
         seen.clear();
         QElapsedTimer clock;
@@ -323,6 +350,28 @@ TEST_F(QtInetTest, ServerThatStopsAnsweringTimesOut) {
         clock.restart();
         EXPECT_EQ(quick.OpenURL(server.url(c.path)), "");
         EXPECT_LT(clock.elapsed(), 3000);
+    }
+}
+
+TEST_F(QtInetTest, HeaderRequestEndsAtTheHeadersAndHoldsNoBody) {
+    inet.ExecuteHeaders(server.url("/big"));
+    ASSERT_TRUE(wait_for_state());
+    EXPECT_EQ(states, std::vector<int>{Inet::kStateResponseCompleted});
+    EXPECT_EQ(inet.GetHeader().substr(9, 3), "200");
+    EXPECT_EQ(inet.GetHeader("Content-Length"), std::to_string(LoopbackServer::kBigBytes));
+    EXPECT_TRUE(inet.GetChunkBytes(1024).empty());
+    // Whatever the socket buffers took is all the server ever sent of the body.
+    QTest::qWait(300);
+    EXPECT_LT(server.big_sent(), LoopbackServer::kBigBytes / 4);
+
+    // A redirect is followed to the answer's own headers; an error status is an answer too.
+    for (const auto& [path, status] : {std::pair{"/moved", "200"}, {"/missing", "404"}}) {
+        states.clear();
+        inet.ExecuteHeaders(server.url(path));
+        ASSERT_TRUE(wait_for_state());
+        EXPECT_EQ(states, std::vector<int>{Inet::kStateResponseCompleted}) << path;
+        EXPECT_EQ(inet.GetHeader().substr(9, 3), status) << path;
+        EXPECT_TRUE(inet.GetChunkBytes(1024).empty());
     }
 }
 
@@ -382,8 +431,11 @@ TEST_F(QtInetTest, OpenUrlReturnsTheDecodedBodyOrNothing) {
     ASSERT_TRUE(fetch("/ok"));
 
     EXPECT_EQ(inet.OpenURL(server.url("/korean")), kKoreanUtf8);
+    EXPECT_EQ(inet.OpenURLStatus(), 200);
     EXPECT_EQ(inet.OpenURL(server.url("/missing")), "no such file");
+    EXPECT_EQ(inet.OpenURLStatus(), 404);
     EXPECT_EQ(inet.OpenURL(refusing.url()), "");
+    EXPECT_EQ(inet.OpenURLStatus(), 0);
     EXPECT_EQ(inet.OpenURL(server.url("/cut")), "");
     EXPECT_EQ(inet.OpenURL("not an address"), "");
     EXPECT_EQ(inet.OpenURL(server.url("/moved")), kKoreanUtf8);
