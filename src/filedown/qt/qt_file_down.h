@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "common/qt/qt_event_pump.h"
+#include "filedown/qt/qt_sliced_event_pump.h"
 #include "filedown/file_down.h"
 
 namespace presslane {
@@ -27,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QtEventPump pump_;
+    QtSlicedEventPump pump_;
     std::unique_ptr<FileDown> control_;
 };
 
