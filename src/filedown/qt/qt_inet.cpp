@@ -33,6 +33,8 @@ constexpr int kDefaultStallMs = PRESSLANE_STALL_SECONDS * 1000;
 // Fewer bytes than this within one stall window is no progress.
 constexpr qint64 kStallBytes = 1024;
 constexpr qint64 kReadBufferBytes = qint64(1) << 20;
+// The held body is read back from its spool file this much at a time and handed out in slices.
+constexpr qint64 kReadAheadBytes = qint64(1) << 20;
 
 // Only http and https are served; QNetworkAccessManager would also open file: and data: addresses,
 // whose replies carry no status line for the callers to read.
@@ -233,8 +235,8 @@ std::string QtInet::GetHeader(const std::string& name) const {
 
 std::string QtInet::GetChunkText(std::size_t max_bytes) {
     if (executing_) return {};
-    const QByteArray part = read_body(qint64(max_bytes));
-    const std::string_view rest(part.constData(), std::size_t(part.size()));
+    const QByteArrayView part = read_body(qint64(max_bytes));
+    const std::string_view rest(part.data(), std::size_t(part.size()));
     const std::size_t n = cp949::whole_prefix(rest, max_bytes);
     read_pos_ += qint64(n);
     return cp949::decode(rest.substr(0, n));
@@ -242,15 +244,9 @@ std::string QtInet::GetChunkText(std::size_t max_bytes) {
 
 std::vector<std::uint8_t> QtInet::GetChunkBytes(std::size_t max_bytes) {
     if (executing_) return {};
-    const qint64 n = std::min(qint64(max_bytes), body_size_ - read_pos_);
-    if (!body_ || n <= 0) return {};
-    if (body_->pos() != read_pos_ && !body_->seek(read_pos_)) return {};
-    // Read straight into the chunk: one copy per chunk, not two.
-    std::vector<std::uint8_t> chunk(static_cast<std::size_t>(n));
-    const qint64 got = body_->read(reinterpret_cast<char*>(chunk.data()), n);
-    chunk.resize(std::size_t(std::max<qint64>(got, 0)));
-    read_pos_ += qint64(chunk.size());
-    return chunk;
+    const QByteArrayView part = read_body(qint64(max_bytes));
+    read_pos_ += part.size();
+    return {part.begin(), part.end()};
 }
 
 int QtInet::ResponseCode() const { return error_code_; }
@@ -401,6 +397,8 @@ void QtInet::drop_body() {
     delete std::exchange(body_, nullptr);
     body_size_ = 0;
     read_pos_ = 0;
+    ahead_.clear();
+    ahead_pos_ = 0;
 }
 
 bool QtInet::spool(const QByteArray& bytes) {
@@ -414,13 +412,19 @@ bool QtInet::spool(const QByteArray& bytes) {
     return true;
 }
 
-QByteArray QtInet::read_body(qint64 max_bytes) const {
+QByteArrayView QtInet::read_body(qint64 max_bytes) {
     const qint64 n = std::min(max_bytes, body_size_ - read_pos_);
     if (!body_ || n <= 0) return {};
-    // Chunks are read in order, so the file is already where the next one starts except after
-    // the spooling; a seek on every chunk would throw the read buffer away each time.
-    if (body_->pos() != read_pos_ && !body_->seek(read_pos_)) return {};
-    return body_->read(n);
+    if (read_pos_ < ahead_pos_ || read_pos_ + n > ahead_pos_ + ahead_.size()) {
+        // Chunks are read in order, so the block read last ends where the next one starts.
+        if (body_->pos() != read_pos_ && !body_->seek(read_pos_)) return {};
+        ahead_.resize(std::min(kReadAheadBytes, body_size_ - read_pos_));
+        const qint64 got = body_->read(ahead_.data(), ahead_.size());
+        ahead_.resize(std::max<qint64>(got, 0));
+        ahead_pos_ = read_pos_;
+    }
+    return QByteArrayView(ahead_).sliced(read_pos_ - ahead_pos_,
+                                         std::min(n, ahead_pos_ + ahead_.size() - read_pos_));
 }
 
 }  // namespace presslane

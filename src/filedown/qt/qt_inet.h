@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
@@ -73,7 +74,8 @@ private:
     void take_headers(QNetworkReply* reply);
     void drop_body();
     bool spool(const QByteArray& bytes);
-    QByteArray read_body(qint64 max_bytes) const;
+    // The next at most max_bytes of the held body, from read_pos_ on; valid until the next call.
+    QByteArrayView read_body(qint64 max_bytes);
 
     QNetworkAccessManager* manager_;
     QTimer* deferred_failure_;
@@ -93,6 +95,9 @@ private:
     QFile* body_ = nullptr;
     qint64 body_size_ = 0;
     qint64 read_pos_ = 0;
+    // A block of the spool file from ahead_pos_ on, read ahead of the chunks handed out.
+    QByteArray ahead_;
+    qint64 ahead_pos_ = 0;
 };
 
 }  // namespace presslane
