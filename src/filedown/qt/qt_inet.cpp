@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include <fcntl.h>
+#include <linux/falloc.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -399,6 +400,7 @@ void QtInet::drop_body() {
     read_pos_ = 0;
     ahead_.clear();
     ahead_pos_ = 0;
+    released_ = 0;
 }
 
 bool QtInet::spool(const QByteArray& bytes) {
@@ -422,9 +424,20 @@ QByteArrayView QtInet::read_body(qint64 max_bytes) {
         const qint64 got = body_->read(ahead_.data(), ahead_.size());
         ahead_.resize(std::max<qint64>(got, 0));
         ahead_pos_ = read_pos_;
+        release_read_part();
     }
     return QByteArrayView(ahead_).sliced(read_pos_ - ahead_pos_,
                                          std::min(n, ahead_pos_ + ahead_.size() - read_pos_));
+}
+
+void QtInet::release_read_part() {
+    // Chunks are never read twice: the part before the current block goes back to the file system
+    // at once, so it is neither written out to disk nor does it hold twice the download's size of
+    // disk space while the copy runs. A file system that cannot punch holes keeps it until the end.
+    if (ahead_pos_ <= released_) return;
+    if (::fallocate(body_->handle(), FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, released_,
+                    ahead_pos_ - released_) == 0)
+        released_ = ahead_pos_;
 }
 
 }  // namespace presslane

@@ -76,6 +76,7 @@ private:
     bool spool(const QByteArray& bytes);
     // The next at most max_bytes of the held body, from read_pos_ on; valid until the next call.
     QByteArrayView read_body(qint64 max_bytes);
+    void release_read_part();
 
     QNetworkAccessManager* manager_;
     QTimer* deferred_failure_;
@@ -98,6 +99,8 @@ private:
     // A block of the spool file from ahead_pos_ on, read ahead of the chunks handed out.
     QByteArray ahead_;
     qint64 ahead_pos_ = 0;
+    // The spool file's first bytes already handed back to the file system.
+    qint64 released_ = 0;
 };
 
 }  // namespace presslane
