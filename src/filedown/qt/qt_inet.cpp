@@ -247,7 +247,8 @@ std::vector<std::uint8_t> QtInet::GetChunkBytes(std::size_t max_bytes) {
     if (executing_) return {};
     const QByteArrayView part = read_body(qint64(max_bytes));
     read_pos_ += part.size();
-    return {part.begin(), part.end()};
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(part.data());
+    return {bytes, bytes + part.size()};
 }
 
 int QtInet::ResponseCode() const { return error_code_; }
@@ -320,7 +321,7 @@ void QtInet::on_ready_read() {
         reply_->skip(reply_->bytesAvailable());
         return;
     }
-    const bool held = spool(reply_->readAll());
+    const bool held = spool(reply_);
     if (held && body_size_ <= body_limit_) return;
     detach_reply();
     drop_body();
@@ -339,7 +340,7 @@ void QtInet::on_finished(QNetworkReply* reply) {
         // Ended before its headers were taken (an error, or a redirect that is not followed): its
         // body was never meant to be read, so its length proves nothing.
         outcome = judge(reply, std::numeric_limits<qint64>::max());
-    } else if (reply->isOpen() && !spool(reply->readAll())) {
+    } else if (reply->isOpen() && !spool(reply)) {
         outcome = {kNoRoomCode, QStringLiteral("No room to hold the body on disk")};
     } else {
         outcome = judge(reply, body_size_);
@@ -403,15 +404,20 @@ void QtInet::drop_body() {
     released_ = 0;
 }
 
-bool QtInet::spool(const QByteArray& bytes) {
-    if (bytes.isEmpty()) return true;
-    if (!body_) {
-        body_ = anonymous_file(this);
-        if (!body_) return false;
+bool QtInet::spool(QNetworkReply* reply) {
+    // One buffer for the whole transfer: a fresh array for every arrival would cost the memory
+    // allocator a mapping of its own each time.
+    if (receive_buffer_.isEmpty()) receive_buffer_.resize(kReadBufferBytes);
+    for (;;) {
+        const qint64 n = reply->read(receive_buffer_.data(), receive_buffer_.size());
+        if (n <= 0) return true;
+        if (!body_) {
+            body_ = anonymous_file(this);
+            if (!body_) return false;
+        }
+        if (body_->write(receive_buffer_.constData(), n) != n) return false;
+        body_size_ += n;
     }
-    if (body_->write(bytes) != bytes.size()) return false;
-    body_size_ += bytes.size();
-    return true;
 }
 
 QByteArrayView QtInet::read_body(qint64 max_bytes) {

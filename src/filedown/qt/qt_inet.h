@@ -73,7 +73,8 @@ private:
     void finish(int state);
     void take_headers(QNetworkReply* reply);
     void drop_body();
-    bool spool(const QByteArray& bytes);
+    // Moves what the reply holds into the spool file; false when the disk takes no more.
+    bool spool(QNetworkReply* reply);
     // The next at most max_bytes of the held body, from read_pos_ on; valid until the next call.
     QByteArrayView read_body(qint64 max_bytes);
     void release_read_part();
@@ -93,6 +94,7 @@ private:
 
     std::string header_ = "\r\n";
     std::vector<std::pair<std::string, std::string>> fields_;
+    QByteArray receive_buffer_;
     QFile* body_ = nullptr;
     qint64 body_size_ = 0;
     qint64 read_pos_ = 0;

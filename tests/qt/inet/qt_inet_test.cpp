@@ -33,6 +33,14 @@ std::string binary_body() {
     return body;
 }
 
+// Over three megabytes whose bytes tell their position apart, so a block of the held body handed
+// out twice, skipped or out of order shows.
+std::string large_body() {
+    std::string body(3 * 1024 * 1024 + 300, '\0');
+    for (std::size_t i = 0; i < body.size(); ++i) body[i] = char((i * 131 + i / 4093) & 0xff);
+    return body;
+}
+
 // "ab가나" in CP949: 가 is B0 A1, 나 is B3 AA.
 const std::string kKoreanCp949 = "ab\xB0\xA1\xB3\xAA";
 const std::string kKoreanUtf8 = "ab가나";
@@ -48,6 +56,9 @@ public:
         server_.Get("/ok", [](const Request&, Response& res) {
             res.set_header("X-Lane", "seven");
             res.set_content(binary_body(), "application/octet-stream");
+        });
+        server_.Get("/large", [](const Request&, Response& res) {
+            res.set_content(large_body(), "application/octet-stream");
         });
         server_.Get("/korean", [](const Request&, Response& res) {
             res.set_content(kKoreanCp949, "text/plain; charset=euc-kr");
@@ -250,6 +261,8 @@ TEST_F(QtInetTest, CompletedResponseHoldsHeadersAndBody) {
 TEST_F(QtInetTest, BytesAreHandedOutUnchanged) {
     ASSERT_TRUE(fetch("/ok"));
     EXPECT_EQ(body_bytes(), binary_body());
+    ASSERT_TRUE(fetch("/large"));
+    EXPECT_EQ(body_bytes(), large_body());
 }
 
 TEST_F(QtInetTest, TextChunksNeverSplitAKoreanCharacter) {
