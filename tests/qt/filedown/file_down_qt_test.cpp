@@ -9,7 +9,10 @@
 #include <httplib.h>
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 
 #include "fakes/temp_dir.h"
@@ -17,6 +20,7 @@
 #include "filedown/file_down_control.h"
 #include "filedown/grabkit_abi.h"
 #include "filedown/qt/grabkit_loader.h"
+#include "filedown/qt/qt_sliced_event_pump.h"
 
 namespace presslane {
 namespace {
@@ -241,6 +245,33 @@ TEST_F(FileDownQtTest, CancelMidwayRaisesNothingAndLeavesNoFile) {
         QTest::qWaitFor([this] { return log.downloads >= 10 && !control->Working(); }, 10000));
     QTest::qWait(100);
     EXPECT_EQ(log.downloads, 10);
+    EXPECT_FALSE(log.ended());
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST_F(FileDownQtTest, HostCancelButtonStopsTheCopyAtTheNextChunk) {
+    // The control lets window events run once per time slice rather than after every chunk; a
+    // click that waited out a slice is handled before the next chunk is written.
+    QPushButton cancel("취소", &host);
+    cancel.setGeometry(40, 0, 80, 30);
+    QObject::connect(&cancel, &QPushButton::clicked, [this] { control->Cancel(); });
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    on_download = [&] {
+        if (log.downloads != 10) return;
+        const QPointF at(cancel.rect().center());
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                &cancel, new QMouseEvent(type, at, cancel.mapToGlobal(at), Qt::LeftButton,
+                                         Qt::LeftButton, Qt::NoModifier));
+        QThread::msleep(2 * QtSlicedEventPump::kSliceMs);
+    };
+    control->set_URL(server.url("/file"));
+    control->FileDownload();
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return log.downloads >= 10 && !control->Working(); }, 10000));
+    QTest::qWait(100);
+    EXPECT_EQ(log.downloads, 11);
     EXPECT_FALSE(log.ended());
     EXPECT_FALSE(std::filesystem::exists(target));
 }
