@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "filedown/qt/qt_sliced_event_pump.h"
 #include "filedown/file_down.h"
+#include "filedown/qt/qt_sliced_event_pump.h"
 
 namespace presslane {
 

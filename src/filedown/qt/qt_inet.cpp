@@ -408,8 +408,8 @@ void QtInet::drop_body() {
 }
 
 bool QtInet::spool(QNetworkReply* reply) {
-    // One buffer for the whole transfer: a fresh array for every arrival would cost the memory
-    // allocator a mapping of its own each time.
+    // One block-sized buffer for the whole transfer, where readAll would allocate a fresh array of
+    // up to a megabyte for every arrival.
     if (receive_buffer_.isEmpty()) receive_buffer_.resize(kSpoolBlockBytes);
     for (;;) {
         const qint64 n = reply->read(receive_buffer_.data(), receive_buffer_.size());
