@@ -11,6 +11,12 @@
 #include "update_client/size_display.h"
 
 namespace presslane {
+namespace {
+
+// Where the download lands before it is checked and renamed into place.
+constexpr const char* kTempFile = "temp_file_update.exe";
+
+}  // namespace
 
 UpdateWindow::UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload,
                            FileDownControl* down, ReleaseInstaller& installer, Ports ports,
@@ -26,7 +32,7 @@ UpdateWindow::UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload,
       product_address_(std::move(product_address)) {}
 
 void UpdateWindow::Form_Activate() {
-    TempFileName = "temp_file_update.exe";
+    TempFileName = kTempFile;
     TargetFileName = "update";
     DownloadURL = download_url_;
     ports_.pump.process_pending();
@@ -61,7 +67,7 @@ void UpdateWindow::cmdCancel_Click() {
         ShowInfo("취소되었습니다.");
         down_->Cancel();
         std::error_code ec;
-        std::filesystem::remove(folder_ / "temp_file_update.exe", ec);
+        std::filesystem::remove(folder_ / kTempFile, ec);
     }
     ports_.shell.end_process();
 }
@@ -69,7 +75,7 @@ void UpdateWindow::cmdCancel_Click() {
 void UpdateWindow::Form_Unload() {
     // Closed in the middle of a download or of its check: nothing of it stays in the folder.
     std::error_code ec;
-    std::filesystem::remove(folder_ / "temp_file_update.exe", ec);
+    std::filesystem::remove(folder_ / kTempFile, ec);
     ports_.shell.end_process();
 }
 
@@ -83,7 +89,7 @@ void UpdateWindow::FileDown_OnComplete(std::int32_t) {
     // The old updater is replaced in one rename, never deleted first, and only by a signed
     // release: whatever fails leaves it as it was.
     const ReleaseInstaller::Outcome outcome =
-        installer_.install(DownloadURL, folder_ / "temp_file_update.exe", folder_ / "update");
+        installer_.install(DownloadURL, folder_ / kTempFile, folder_ / "update");
     if (outcome != ReleaseInstaller::Outcome::kInstalled) {
         ShowInfo(ReleaseInstaller::message(outcome));
         return;

@@ -11,6 +11,9 @@
 namespace presslane {
 namespace {
 
+// Where the download lands before it is checked and renamed into place.
+constexpr const char* kTempFile = "temp_file.exe";
+
 constexpr std::size_t kTitleChars = 255;
 constexpr std::int16_t kBusyCode = 4;
 
@@ -31,7 +34,7 @@ void Updater::Form_Load() {
     ports_.pump.process_pending();
     // A run cut off (killed, or the machine went down) left its scratch file behind.
     std::error_code ec;
-    std::filesystem::remove(folder_ / "temp_file.exe", ec);
+    std::filesystem::remove(folder_ / kTempFile, ec);
     CloseWindowByTitle("프레스레인");
     Delay(1);
     StartDownload();
@@ -50,7 +53,7 @@ void Updater::Form_Load() {
 void Updater::StartDownload() {
     ports_.pump.process_pending();
     Delay(0.7f);
-    TempFileName = "temp_file.exe";
+    TempFileName = kTempFile;
     TargetFileName = "lane_desk";
     DownloadURL = download_url_;
     if (down_) {
@@ -75,7 +78,7 @@ void Updater::cmdCancel_Click() { ports_.pump.process_pending(); }
 void Updater::Form_Unload() {
     // Closed in the middle of a download or of its check: nothing of it stays in the folder.
     std::error_code ec;
-    std::filesystem::remove(folder_ / "temp_file.exe", ec);
+    std::filesystem::remove(folder_ / kTempFile, ec);
     ports_.shell.end_process();
 }
 
@@ -88,7 +91,7 @@ void Updater::FileDown_OnComplete(std::int32_t) {
     // One rename replaces the old program, and only with a signed release: the folder never
     // lacks one, and never holds a program nobody released.
     const ReleaseInstaller::Outcome outcome =
-        installer_.install(DownloadURL, folder_ / "temp_file.exe", folder_ / "lane_desk");
+        installer_.install(DownloadURL, folder_ / kTempFile, folder_ / "lane_desk");
     if (outcome != ReleaseInstaller::Outcome::kInstalled) {
         report_failure(ReleaseInstaller::message(outcome));
         return;
