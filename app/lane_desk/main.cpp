@@ -16,7 +16,7 @@
 #include "common/qt/qt_shell.h"
 #include "shell/qt/form1.h"
 #include "shell/qt/program_icon.h"
-#include "shell/qt/qt_screen.h"
+#include "common/qt/qt_screen.h"
 #include "shell/qt/start_form.h"
 #include "update_client/qt/update_check.h"
 

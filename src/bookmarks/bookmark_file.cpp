@@ -2,11 +2,12 @@
 
 #include "bookmarks/list_box.h"
 #include "common/record_file.h"
+#include "common/record_files.h"
 
 namespace presslane {
 
 BookmarkFile::BookmarkFile(const std::filesystem::path& app_folder)
-    : path_(app_folder / kFileName) {}
+    : path_(app_folder / record_files::kBookmarks) {}
 
 bool BookmarkFile::exists() const { return RecordFile(path_).exists(); }
 

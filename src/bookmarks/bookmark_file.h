@@ -18,8 +18,6 @@ struct Bookmark {
 // "bookmark.res": one bookmark a line, name|address.
 class BookmarkFile {
 public:
-    static constexpr const char* kFileName = "bookmark.res";
-
     explicit BookmarkFile(const std::filesystem::path& app_folder);
 
     bool exists() const;

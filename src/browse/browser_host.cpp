@@ -7,6 +7,7 @@
 #include "common/dialogs.h"
 #include "common/event_pump.h"
 #include "common/record_file.h"
+#include "common/record_files.h"
 
 namespace presslane {
 namespace {
@@ -54,7 +55,9 @@ BrowserHost::BrowserHost(Browsers browsers, const ControlSet& controls, Progress
       addresses_(std::move(addresses)),
       hooks_(std::move(hooks)) {}
 
-std::filesystem::path BrowserHost::settings_path() const { return folder_ / kSettingsFile; }
+std::filesystem::path BrowserHost::settings_path() const {
+    return folder_ / record_files::kSettings;
+}
 
 std::string BrowserHost::configured_start_page() const {
     return without_nul(field(split_fields(RecordFile(settings_path()).first_line()), 1));
@@ -128,7 +131,7 @@ void BrowserHost::Combo1_Click() {
     Control* box = controls_.find("Combo1");
     const std::string title = box ? box->caption() : std::string();
     std::string address;
-    for (const auto& line : RecordFile(folder_ / kBookmarkFile).lines()) {
+    for (const auto& line : RecordFile(folder_ / record_files::kBookmarks).lines()) {
         pump_.process_pending();
         const Record fields = split_fields(line);
         if (field(fields, 1) == title) address = field(fields, 2);

@@ -46,9 +46,6 @@ public:
         std::function<void()> open_scrap;
     };
 
-    static constexpr const char* kSettingsFile = "lane_desk_setting.res";
-    static constexpr const char* kBookmarkFile = "bookmark.res";
-
     BrowserHost(Browsers browsers, const ControlSet& controls, ProgressBar& progress,
                 Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
                 Addresses addresses, Hooks hooks);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -8,8 +9,17 @@
 
 namespace presslane {
 
-// The named controls of one window, looked up by their control names ("Frame10", "Picture12").
-// The window owns the controls; the set only points at them.
+// A window that was built without a control its controller uses: a fault of the program, raised
+// when the window's controls are gathered (see Controls in common/controls.h).
+class MissingControl : public std::logic_error {
+public:
+    explicit MissingControl(std::string_view name)
+        : std::logic_error("the window has no control named " + std::string(name)) {}
+};
+
+// The named controls of one window as the window built them ("Frame10", "Picture12"). The window
+// owns the controls; the set only points at them. Controllers do not look names up here: they
+// take a Controls<Id>, gathered from this set once.
 class ControlSet {
 public:
     void add(std::string name, Control& control);

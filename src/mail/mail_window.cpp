@@ -9,6 +9,7 @@
 #include "common/wait.h"
 #include "mail/load_watch.h"
 #include "mail/mail_request.h"
+#include "common/record_files.h"
 
 namespace presslane {
 namespace {
@@ -24,7 +25,7 @@ MailWindow::MailWindow(const ControlSet& controls, Ports ports, ArticleSource so
       ports_(ports),
       source_(std::move(source)),
       mail_form_(std::move(mail_form)),
-      info_path_(app_folder / kInfoFile),
+      info_path_(app_folder / record_files::kMailInfo),
       close_(std::move(close)) {}
 
 std::string MailWindow::text(const char* control) const {

@@ -19,10 +19,9 @@ class ProgressBar;
 // The article mail window Form4: hands the article's address, the recipient and the sender to the
 // product's mail form by loading the request in the window's own browser. Its controls are reached
 // by name: Frame1, Text1 (recipient), Text2 (sender's name), Text3 (sender's e-mail). The three
-// boxes are kept in "info.res" between uses.
+// boxes are kept in their record file between uses.
 class MailWindow {
 public:
-    static constexpr const char* kInfoFile = "info.res";
     static constexpr const char* kFrameCaption = " Send Mail ";
     static constexpr const char* kSendingCaption = " 메일 발송 중... ";
 

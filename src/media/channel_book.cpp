@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "common/event_pump.h"
+#include "common/record_files.h"
 
 namespace presslane {
 namespace {
@@ -53,7 +54,7 @@ bool ChannelBook::add(const std::string& date, const std::string& name,
 }
 
 std::filesystem::path ChannelBook::scratch_path() const {
-    return path().parent_path() / kScratchFile;
+    return path().parent_path() / record_files::kChannelsScratch;
 }
 
 void ChannelBook::remove_scratch() const {

@@ -16,12 +16,6 @@ class EventPump;
 // unique, and a lookup visits every matching line in file order so the last one wins.
 class ChannelBook {
 public:
-    static constexpr const char* kBookFile = "radiobook.res";
-    static constexpr const char* kVerifiedFile = "radiobook2.res";
-    static constexpr const char* kScratchFile = "radiobook_backup.res";
-    // One line: the name of the channel of the user's book that plays at start (empty: none).
-    static constexpr const char* kAutoPlayFile = "lane_desk_setting_radio.res";
-
     // The steps of a deletion, reported to on_step once each has ended.
     enum class DeleteStep { ScratchRemoved, ScratchWritten, Renamed };
 

@@ -9,6 +9,7 @@
 #include "media/channel_book.h"
 #include "common/item_list.h"
 #include "media/media_player.h"
+#include "common/record_files.h"
 
 namespace presslane {
 
@@ -49,7 +50,7 @@ void Form10::Form_Activate() {
 
 void Form10::list_channels() {
     ports_.combo1_items.clear();
-    for (const auto& name : ChannelBook(folder_ / ChannelBook::kBookFile).names()) {
+    for (const auto& name : ChannelBook(folder_ / record_files::kChannels).names()) {
         ports_.combo1_items.add_item(name);
     }
 }
@@ -79,7 +80,7 @@ void Form10::Command1_Click() {
         ports_.dialogs.message("방송국 이름을 입력해주세요", "알림");
     } else if (address.empty()) {
         ports_.dialogs.message("저장될 방송국 주소를 입력해주세요", "알림");
-    } else if (ChannelBook(folder_ / ChannelBook::kBookFile)
+    } else if (ChannelBook(folder_ / record_files::kChannels)
                    .add(ports_.clock.date_text(), name, address)) {
         ports_.dialogs.message(name + " 주소를 나만의 라디오 방송국에 저장하였습니다", "saved");
     } else {
@@ -90,7 +91,7 @@ void Form10::Command1_Click() {
 
 void Form10::Combo1_Click() {
     const std::string chosen = text_of("Combo1");
-    for (const auto& record : ChannelBook(folder_ / ChannelBook::kBookFile).matching(chosen)) {
+    for (const auto& record : ChannelBook(folder_ / record_files::kChannels).matching(chosen)) {
         selected_name_ = chosen;
         selected_address_ = field(record, 3);
         if (Control* box = controls_.find("Text3")) box->set_visible(true);
@@ -99,7 +100,7 @@ void Form10::Combo1_Click() {
 }
 
 void Form10::Command3_Click() {
-    const ChannelBook book(folder_ / ChannelBook::kBookFile);
+    const ChannelBook book(folder_ / record_files::kChannels);
     book.remove_scratch();
     const std::string chosen = text_of("Combo1");
     if (chosen.empty()) {

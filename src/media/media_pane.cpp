@@ -11,6 +11,7 @@
 #include "common/item_list.h"
 #include "media/media_player.h"
 #include "media/verified_list.h"
+#include "common/record_files.h"
 
 namespace presslane {
 namespace {
@@ -41,9 +42,9 @@ void MediaPane::set_status(const std::string& text) {
 
 void MediaPane::load_verified_radio() {
     refresh_verified_list(ports_.inet, ports_.pump, addresses_.verified_list,
-                          folder_ / ChannelBook::kVerifiedFile);
+                          folder_ / record_files::kVerifiedChannels);
     ports_.combo2_items.clear();
-    const ChannelBook verified(folder_ / ChannelBook::kVerifiedFile);
+    const ChannelBook verified(folder_ / record_files::kVerifiedChannels);
     for (const auto& name : verified.names_until_blank(ports_.pump)) {
         ports_.combo2_items.add_item(name);
     }
@@ -52,7 +53,7 @@ void MediaPane::load_verified_radio() {
 void MediaPane::load_my_radio() {
     ports_.pump.process_pending();
     ports_.combo2_items.add_item(kSeparator);
-    const ChannelBook book(folder_ / ChannelBook::kBookFile);
+    const ChannelBook book(folder_ / record_files::kChannels);
     for (const auto& name : book.names_until_blank(ports_.pump)) {
         ports_.combo2_items.add_item(name);
     }
@@ -60,11 +61,11 @@ void MediaPane::load_my_radio() {
 
 std::string MediaPane::radio_on() {
     ports_.pump.process_pending();
-    const std::string name = RecordFile(folder_ / ChannelBook::kAutoPlayFile).first_line();
+    const std::string name = RecordFile(folder_ / record_files::kAutoPlayChannel).first_line();
     if (Control* combo = controls_.find("Combo2")) combo->set_caption(name);
     if (name.empty()) return {};
     // Only the user's own book is searched: the verified list changes with every start.
-    for (const auto& record : ChannelBook(folder_ / ChannelBook::kBookFile).matching(name)) {
+    for (const auto& record : ChannelBook(folder_ / record_files::kChannels).matching(name)) {
         show_pane();
         ports_.player.set_FileName(field(record, 3));
         set_status("Media ON.. ( " + field(record, 2) + " )");
@@ -95,10 +96,10 @@ void MediaPane::play_from(const char* file_name) {
     ports_.player.set_EnableTracker(false);
 }
 
-void MediaPane::play_my_radio() { play_from(ChannelBook::kBookFile); }
+void MediaPane::play_my_radio() { play_from(record_files::kChannels); }
 
 void MediaPane::play_verified_radio() {
-    play_from(ChannelBook::kVerifiedFile);
+    play_from(record_files::kVerifiedChannels);
     ports_.main_browser.set_focus();
 }
 

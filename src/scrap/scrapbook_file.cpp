@@ -1,11 +1,12 @@
 #include "scrap/scrapbook_file.h"
 
 #include "common/record_file.h"
+#include "common/record_files.h"
 
 namespace presslane {
 
 ScrapbookFile::ScrapbookFile(const std::filesystem::path& app_folder)
-    : path_(app_folder / kFileName) {}
+    : path_(app_folder / record_files::kScrapbook) {}
 
 std::vector<ScrapRow> ScrapbookFile::read() const {
     std::vector<ScrapRow> rows;

@@ -10,8 +10,6 @@ namespace presslane {
 // "scrapbook.res": one scrap a line, date|title|address, in the order of saving.
 class ScrapbookFile {
 public:
-    static constexpr const char* kFileName = "scrapbook.res";
-
     explicit ScrapbookFile(const std::filesystem::path& app_folder);
 
     // Every line that holds at least three fields; blank and short lines are skipped and fields

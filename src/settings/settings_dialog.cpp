@@ -12,7 +12,8 @@
 #include "media/channel_book.h"
 #include "settings/auto_start.h"
 #include "shell/geometry.h"
-#include "shell/screen.h"
+#include "common/screen.h"
+#include "common/record_files.h"
 
 namespace presslane {
 
@@ -40,7 +41,7 @@ void SettingsDialog::set_visible(const char* control, bool visible) {
 }
 
 void SettingsDialog::Form_Load() {
-    const std::string line = RecordFile(folder_ / BrowserHost::kSettingsFile).first_line();
+    const std::string line = RecordFile(folder_ / record_files::kSettings).first_line();
     if (!line.empty()) {
         const Record fields = split_fields(line);
         set_caption("Text1", field(fields, 1));
@@ -54,7 +55,7 @@ void SettingsDialog::Form_Load() {
 
     LoadChannelNames();
 
-    set_caption("Combo1", RecordFile(folder_ / ChannelBook::kAutoPlayFile).first_line());
+    set_caption("Combo1", RecordFile(folder_ / record_files::kAutoPlayChannel).first_line());
 
     // An entry left by an older copy of the program (or one in another folder) is repaired here:
     // turning the box on runs its action, which writes the running program's path.
@@ -65,7 +66,7 @@ void SettingsDialog::Form_Load() {
 
 void SettingsDialog::LoadChannelNames() {
     ports_.combo1_items.clear();
-    for (const auto& name : ChannelBook(folder_ / ChannelBook::kBookFile).names()) {
+    for (const auto& name : ChannelBook(folder_ / record_files::kChannels).names()) {
         ports_.combo1_items.add_item(name);
     }
 }
@@ -87,7 +88,7 @@ void SettingsDialog::Command8_Click() { set_caption("Text1", ports_.main_browser
 // A "|" typed into the start page is stored as "%7C", the way a browser sends it, so the address
 // cannot spill into the popup field that every reader takes from after the first "|".
 bool SettingsDialog::save_settings() {
-    if (RecordFile(folder_ / BrowserHost::kSettingsFile)
+    if (RecordFile(folder_ / record_files::kSettings)
             .rewrite({{address_field(text("Text1")), ports_.check1.checked() ? "1" : "0"}})) {
         return true;
     }
@@ -116,7 +117,7 @@ void SettingsDialog::Check2_Click() {
 
 void SettingsDialog::Command9_Click() {
     ports_.pump.process_pending();
-    RecordFile(folder_ / geometry::kFileName).remove();
+    RecordFile(folder_ / record_files::kGeometry).remove();
     // The height a maximised window gets is the work area's; the dialog is not maximised to
     // learn it, so nothing flickers on the screen.
     const int maximised_height = ports_.screen.work_area().height;
@@ -142,7 +143,7 @@ void SettingsDialog::Command11_Click() {
 void SettingsDialog::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    RecordFile(folder_ / ChannelBook::kAutoPlayFile).rewrite({{text("Combo1")}});
+    RecordFile(folder_ / record_files::kAutoPlayChannel).rewrite({{text("Combo1")}});
 }
 
 }  // namespace presslane

@@ -23,8 +23,6 @@ struct Size {
 // left|top|width|height in twips.
 namespace geometry {
 
-inline constexpr const char* kFileName = "lane_desk_x_y_setting.res";
-
 // The geometry to apply at start-up for the first line of the file. An empty line (no file) gives
 // the default geometry; a line whose values are out of range, not numbers, or fewer than four gives
 // the repair geometry, which fills the work area to the right of the catalogue's usual place.

@@ -7,7 +7,8 @@
 #include "common/record_file.h"
 #include "common/shell.h"
 #include "shell/geometry.h"
-#include "shell/screen.h"
+#include "common/screen.h"
+#include "common/record_files.h"
 
 namespace presslane {
 
@@ -115,7 +116,7 @@ void MainWindow::menu_command(std::string_view item) {
 
 void MainWindow::call_width() {
     ports_.pump.process_pending();
-    const std::string line = RecordFile(folder_ / geometry::kFileName).first_line();
+    const std::string line = RecordFile(folder_ / record_files::kGeometry).first_line();
     const Rect r = geometry::restore(line, ports_.screen.work_area(), ports_.screen.screen_size());
     if (Control* form = controls_.find("Form1")) {
         form->set_left(r.left);
@@ -131,7 +132,7 @@ void MainWindow::save_width() {
     const Control* form = controls_.find("Form1");
     if (form == nullptr) return;
     const Rect frame{form->left(), form->top(), form->width(), form->height()};
-    RecordFile(folder_ / geometry::kFileName).rewrite({split_fields(geometry::format(frame))});
+    RecordFile(folder_ / record_files::kGeometry).rewrite({split_fields(geometry::format(frame))});
 }
 
 void MainWindow::install_menu() {

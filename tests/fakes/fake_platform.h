@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/shell.h"
-#include "shell/screen.h"
+#include "common/screen.h"
 
 namespace presslane {
 

@@ -24,12 +24,6 @@ constexpr int kLogoWidth = 1140, kLogoHeight = 285, kLogoStep = 360, kHeadingHei
 // The category row sits this far down the window in the normal view.
 constexpr int kRowOffset = 785;
 
-int px(int twips) { return WidgetControl::to_pixels(twips); }
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(px(left), px(top), px(width), px(height));
-}
-
 QColor colour_of(const catalogue::Colour& c) { return QColor(c.r, c.g, c.b); }
 
 void paint_background(QWidget* w, const QColor& colour) {

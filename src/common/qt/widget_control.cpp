@@ -31,6 +31,10 @@ int WidgetControl::to_pixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+}
+
 bool WidgetControl::visible() const {
     // isVisible() would read false for every control of a window that is not shown yet (or is
     // minimised to the tray); the controllers ask whether the control itself is shown.

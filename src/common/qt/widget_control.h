@@ -41,4 +41,9 @@ private:
     QPointer<QWidget> widget_;
 };
 
+// Twips of a window's design to pixels on the screen.
+inline int px(int twips) { return WidgetControl::to_pixels(twips); }
+// Gives the widget its designed place in its parent, in twips.
+void place(QWidget* widget, int left, int top, int width, int height);
+
 }  // namespace presslane

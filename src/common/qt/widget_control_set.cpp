@@ -12,8 +12,7 @@ QWidget* WidgetControlSet::add_widget(const std::string& name, QWidget* widget) 
 
 QWidget* WidgetControlSet::add_placed(const std::string& name, QWidget* widget, int left, int top,
                                       int width, int height) {
-    widget->setGeometry(WidgetControl::to_pixels(left), WidgetControl::to_pixels(top),
-                        WidgetControl::to_pixels(width), WidgetControl::to_pixels(height));
+    place(widget, left, top, width, height);
     return add_widget(name, widget);
 }
 

@@ -16,8 +16,6 @@
 namespace presslane {
 namespace {
 
-int px(int twips) { return WidgetControl::to_pixels(twips); }
-
 constexpr const char* kPlaceholder =
     "about:blank#%EB%B0%A9%EC%86%A1%20%EA%B2%8C%EC%8B%9C%ED%8C%90%EC%9D%84%20%EB%B6%88%EB%9F%AC%"
     "EC%98%A4%EB%8A%94%20%EC%A4%91%EC%9E%85%EB%8B%88%EB%8B%A4";

@@ -16,16 +16,6 @@
 #include "media/qt/mpv_player.h"
 
 namespace presslane {
-namespace {
-
-int px(int twips) { return WidgetControl::to_pixels(twips); }
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(px(left), px(top), px(width), px(height));
-}
-
-}  // namespace
-
 MediaPaneWidget::MediaPaneWidget(QFrame* frame8, WidgetControlSet& controls, Context context)
     : QObject(frame8), pane_(frame8), context_(std::move(context)), controls_(controls) {
     build(controls);

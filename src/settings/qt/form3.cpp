@@ -12,12 +12,6 @@
 #include "settings/qt/help_picture.h"
 
 namespace presslane {
-namespace {
-
-int px(int twips) { return WidgetControl::to_pixels(twips); }
-
-}  // namespace
-
 Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     setObjectName("Form3");
     setWindowTitle("프레스레인 환경설정");

@@ -35,12 +35,6 @@
 namespace presslane {
 namespace {
 
-int px(int twips) { return WidgetControl::to_pixels(twips); }
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(px(left), px(top), px(width), px(height));
-}
-
 void paint_background(QWidget* w, const QColor& colour) {
     w->setAutoFillBackground(true);
     QPalette pal = w->palette();

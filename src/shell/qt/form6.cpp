@@ -9,12 +9,6 @@
 #include "shell/qt/program_icon.h"
 
 namespace presslane {
-namespace {
-
-int px(int twips) { return WidgetControl::to_pixels(twips); }
-
-}  // namespace
-
 Form6::Form6(std::string version, std::string home_page, QWidget* parent) : QDialog(parent) {
     setObjectName("Form6");
     setWindowTitle(AboutWindow::kCaption);

@@ -8,12 +8,6 @@
 #include "common/qt/widget_control.h"
 
 namespace presslane {
-namespace {
-
-int px(int twips) { return WidgetControl::to_pixels(twips); }
-
-}  // namespace
-
 Form9::Form9(EventPump& pump, const Clock& clock, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
       progress_(new QProgressBar(this)),

@@ -15,8 +15,6 @@
 namespace presslane {
 namespace {
 
-int px(int twips) { return WidgetControl::to_pixels(twips); }
-
 QPixmap draw_logo(int w, int h) {
     QPixmap logo(w, h);
     logo.fill(QColor(61, 74, 108));

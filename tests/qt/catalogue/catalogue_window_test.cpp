@@ -22,7 +22,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/temp_dir.h"
 #include "shell/qt/form1.h"
-#include "shell/qt/qt_screen.h"
+#include "common/qt/qt_screen.h"
 #include "support/loopback_server.h"
 #include "support/pump_until.h"
 

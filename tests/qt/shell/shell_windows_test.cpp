@@ -32,7 +32,7 @@
 #include "support/pump_until.h"
 #include "shell/qt/form1.h"
 #include "shell/qt/form9.h"
-#include "shell/qt/qt_screen.h"
+#include "common/qt/qt_screen.h"
 #include "shell/qt/start_form.h"
 
 namespace presslane {

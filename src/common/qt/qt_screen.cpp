@@ -1,4 +1,4 @@
-#include "shell/qt/qt_screen.h"
+#include "common/qt/qt_screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "common/screen.h"
 
 namespace presslane {
 
