@@ -1,8 +1,20 @@
 #pragma once
 
-#include "shell/geometry.h"
-
 namespace presslane {
+
+// A window's outer frame in twips.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
 
 // The desktop the main window lives on, in twips.
 class Screen {

@@ -3,21 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "common/screen.h"
+
 namespace presslane {
-
-// A window's outer frame in twips.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const Rect&) const = default;
-};
-
-struct Size {
-    int width = 0;
-    int height = 0;
-};
 
 // The main window's saved position and size, one line of "lane_desk_x_y_setting.res":
 // left|top|width|height in twips.
