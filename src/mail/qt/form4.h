@@ -28,7 +28,6 @@ public:
           const Clock& clock, const std::filesystem::path& app_folder, QWidget* parent = nullptr);
     ~Form4() override;
 
-
     void done(int result) override;
 
     // Opens the window modally and returns when it has closed.

@@ -21,7 +21,6 @@ public:
           WebmailLogin::Sites sites = WebmailLogin::default_sites(), QWidget* parent = nullptr);
     ~Form7() override;
 
-
     void done(int result) override;
 
 private:

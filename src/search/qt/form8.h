@@ -24,7 +24,6 @@ public:
           QWidget* parent = nullptr);
     ~Form8() override;
 
-
 private:
     std::unique_ptr<ComboItems> engines_;
     std::unique_ptr<PortalSearch> controller_;

@@ -41,7 +41,6 @@ public:
     explicit Form3(Context context, QWidget* parent = nullptr);
     ~Form3() override;
 
-
     void done(int result) override;
 
     // Opens the dialog modally and returns when it has closed.
