@@ -9,17 +9,16 @@
 #include "common/item_list.h"
 #include "media/media_player.h"
 #include "common/record_files.h"
+#include "common/screen.h"
 
 namespace presslane {
 
 Form10::Form10(Controls<MediaSettingsControl> controls, Ports ports,
-               std::filesystem::path app_folder, Addresses addresses,
-               std::function<int()> screen_width)
+               std::filesystem::path app_folder, Addresses addresses)
     : controls_(controls),
       ports_(ports),
       folder_(std::move(app_folder)),
-      addresses_(std::move(addresses)),
-      screen_width_(std::move(screen_width)) {}
+      addresses_(std::move(addresses)) {}
 
 void Form10::Form_Load() {
     ports_.pump.process_pending();
@@ -50,7 +49,7 @@ void Form10::show_boards() {
     ports_.board2.navigate(addresses_.board2);
     Control& form = controls_[MediaSettingsControl::Form10];
     form.set_width(11220);
-    if (screen_width_) form.set_left(screen_width_() / 2 - form.width() / 2);
+    form.set_left(ports_.screen.screen_size().width / 2 - form.width() / 2);
 }
 
 void Form10::reset_boxes() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "media/media_settings_controls.h"
@@ -15,6 +14,7 @@ class Dialogs;
 class EventPump;
 class ItemList;
 class MediaPlayer;
+class Screen;
 
 // The media settings window (Form10): the user's channel book, adding, selecting, playing and
 // deleting channels, the help buttons and the two discussion boards. Playing shows the main
@@ -32,6 +32,7 @@ public:
         MediaPlayer& player;    // the main window's MediaPlayer1
         Control& frame8;        // the main window's media pane
         Control& label26;       // the main window's status label
+        Screen& screen;         // the window is centred across it
     };
     struct Addresses {
         std::string placeholder;  // shown in both boards while the window opens
@@ -41,7 +42,7 @@ public:
     };
 
     Form10(Controls<MediaSettingsControl> controls, Ports ports, std::filesystem::path app_folder,
-           Addresses addresses, std::function<int()> screen_width);
+           Addresses addresses);
 
     void Form_Load();
     // Gives the focus to the first board on the window's first activation only.
@@ -68,7 +69,6 @@ private:
     Ports ports_;
     std::filesystem::path folder_;
     Addresses addresses_;
-    std::function<int()> screen_width_;
     std::string selected_name_;
     std::string selected_address_;
     bool board_focused_ = false;

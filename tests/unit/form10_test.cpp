@@ -11,6 +11,7 @@
 #include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
+#include "fakes/fake_platform.h"
 #include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
 #include "media_fakes.h"
@@ -26,6 +27,7 @@ std::string read(const std::filesystem::path& p) {
 struct Form10Test : ::testing::Test {
     Form10Test() {
         form.w = 9000;
+        screen.screen.width = 24000;
         frame2.shown = text3.shown = frame8.shown = false;
     }
     std::string book() const { return read(dir.path() / "radiobook.res"); }
@@ -56,12 +58,12 @@ struct Form10Test : ::testing::Test {
     FakeItemList items;
     FakeBrowser board1, board2, main_browser;
     FakeMediaPlayer player;
-    Form10 window{
-        controls.controls,
-        {dialogs, pump, clock, items, board1, board2, main_browser, player, frame8, label26},
-        dir.path(),
-        {"about:ready", "http://srv/b2", "http://srv/b1", "http://portal/search"},
-        [] { return 24000; }};
+    FakeScreen screen;
+    Form10 window{controls.controls,
+                  {dialogs, pump, clock, items, board1, board2, main_browser, player, frame8,
+                   label26, screen},
+                  dir.path(),
+                  {"about:ready", "http://srv/b2", "http://srv/b1", "http://portal/search"}};
 };
 
 TEST_F(Form10Test, OpeningLoadsBoardsListsChannelsAndCentresTheWindow) {

@@ -101,14 +101,11 @@ Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
     controller_ = std::make_unique<Form10>(
         Controls<MediaSettingsControl>(controls_),
         Form10::Ports{context.dialogs, context.pump, context.clock, *items_, *board1_, *board2_,
-                      context.main_browser, context.player, context.frame8, context.label26},
+                      context.main_browser, context.player, context.frame8, context.label26,
+                      screen_},
         context.app_folder,
         Form10::Addresses{kPlaceholder, endpoints::radio_board("lane_desk02"),
-                          endpoints::radio_board("lane_desk01"), endpoints::broadcaster_search()},
-        [] {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            return screen ? WidgetControl::to_twips(screen->geometry().width()) : 0;
-        });
+                          endpoints::radio_board("lane_desk01"), endpoints::broadcaster_search()});
 
     Form10* c = controller_.get();
     connect(add_button, &QPushButton::clicked, this, [c] { c->Command1_Click(); });

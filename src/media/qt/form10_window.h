@@ -8,6 +8,7 @@
 #include "common/qt/widget_control_set.h"
 #include "media/form10.h"
 #include "common/qt/combo_items.h"
+#include "common/qt/qt_screen.h"
 
 class QComboBox;
 class QGroupBox;
@@ -52,6 +53,7 @@ private:
     QComboBox* combo1_ = nullptr;
     QGroupBox* frame2_ = nullptr;
     std::unique_ptr<ComboItems> items_;
+    QtScreen screen_;
     WebBrowser* board1_ = nullptr;
     WebBrowser* board2_ = nullptr;
     std::unique_ptr<Form10> controller_;
