@@ -5,13 +5,12 @@
 
 #include "bookmarks/list_box.h"
 #include "browse/browser.h"
-#include "common/control_set.h"
 #include "common/dialogs.h"
 #include "common/event_pump.h"
 
 namespace presslane {
 
-BookmarksWindow::BookmarksWindow(const ControlSet& controls, ListBox& list, Browser& main,
+BookmarksWindow::BookmarksWindow(Controls<BookmarksControl> controls, ListBox& list, Browser& main,
                                  Dialogs& dialogs, EventPump& pump,
                                  const std::filesystem::path& app_folder, Hooks hooks)
     : controls_(controls),
@@ -24,11 +23,6 @@ BookmarksWindow::BookmarksWindow(const ControlSet& controls, ListBox& list, Brow
 
 void BookmarksWindow::call(const std::function<void()>& hook) {
     if (hook) hook();
-}
-
-std::string BookmarksWindow::text(const char* control) const {
-    const Control* c = controls_.find(control);
-    return c ? c->caption() : std::string();
 }
 
 void BookmarksWindow::open_in_main(const std::string& address) {
@@ -47,14 +41,13 @@ void BookmarksWindow::Form_Activate() {
         if (unloaded_ || loads_ != mine) return;
         list_.add_item(display_text(b));
         ++count;
-        if (Control* label = controls_.find("Label4"))
-            label->set_caption(std::to_string(count) + " 개");
+        controls_[BookmarksControl::Label4].set_caption(std::to_string(count) + " 개");
     }
 }
 
 void BookmarksWindow::Command1_Click() {
-    const std::string name = text("Text1");
-    const std::string address = text("Text2");
+    const std::string name = controls_[BookmarksControl::Text1].caption();
+    const std::string address = controls_[BookmarksControl::Text2].caption();
     if (name.empty()) {
         dialogs_.message("사이트 제목이 빠졌습니다", "ERROR");
         return;
@@ -76,7 +69,7 @@ void BookmarksWindow::Command1_Click() {
 void BookmarksWindow::Command2_Click() { call(hooks_.close); }
 
 void BookmarksWindow::Command3_Click() {
-    const std::string address = text("Text2");
+    const std::string address = controls_[BookmarksControl::Text2].caption();
     if (address.empty()) {
         dialogs_.message("사이트 주소가 빠졌습니다", "ERROR");
         return;
@@ -111,7 +104,7 @@ void BookmarksWindow::List1_Click() {
 }
 
 void BookmarksWindow::Picture11_MouseMove() {
-    if (Control* picture = controls_.find("Picture11")) picture->set_visible(false);
+    controls_[BookmarksControl::Picture11].set_visible(false);
 }
 
 void BookmarksWindow::Form_Unload() {

@@ -6,30 +6,30 @@
 #include <vector>
 
 #include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmarks_controls.h"
 
 namespace presslane {
 
 class Browser;
-class ControlSet;
 class Dialogs;
 class EventPump;
 class ListBox;
 
-// The bookmarks window Form5. Its controls are reached by name (Text1 the site name, Text2 the
-// address, Label4 the count, Picture11); the list List1 is a list box. Whenever the window closes,
-// by any route, the file is rewritten without the bookmarks deleted in the window.
+// The bookmarks window Form5; its list List1 is a list box. Whenever the window closes, by any
+// route, the file is rewritten without the bookmarks deleted in the window.
 class BookmarksWindow {
 public:
     struct Hooks {
         std::function<void()> focus_address;  // gives Text2 the focus
-        // Switches the main window to its browsing view (scrap-view flag "no", catalogue shown).
+        // Switches the main window to its browsing view (the scrapbook left, the catalogue shown).
         std::function<void()> show_browsing_view;
         std::function<void()> load_bookmark_titles;
         std::function<void()> close;  // asks the window to close: runs Form_Unload
     };
 
-    BookmarksWindow(const ControlSet& controls, ListBox& list, Browser& main, Dialogs& dialogs,
-                    EventPump& pump, const std::filesystem::path& app_folder, Hooks hooks);
+    BookmarksWindow(Controls<BookmarksControl> controls, ListBox& list, Browser& main,
+                    Dialogs& dialogs, EventPump& pump, const std::filesystem::path& app_folder,
+                    Hooks hooks);
 
     void Form_Activate();
     void Command1_Click();  // add and close
@@ -43,11 +43,10 @@ public:
     void Form_Unload();
 
 private:
-    std::string text(const char* control) const;
     void open_in_main(const std::string& address);
     void call(const std::function<void()>& hook);
 
-    const ControlSet& controls_;
+    Controls<BookmarksControl> controls_;
     ListBox& list_;
     Browser& main_;
     Dialogs& dialogs_;

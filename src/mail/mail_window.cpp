@@ -2,7 +2,6 @@
 
 #include "browse/browser.h"
 #include "common/clock.h"
-#include "common/control_set.h"
 #include "common/dialogs.h"
 #include "common/event_pump.h"
 #include "common/record_file.h"
@@ -18,7 +17,7 @@ constexpr float kPollSeconds = 0.05f;
 
 }  // namespace
 
-MailWindow::MailWindow(const ControlSet& controls, Ports ports, ArticleSource source,
+MailWindow::MailWindow(Controls<MailControl> controls, Ports ports, ArticleSource source,
                        std::string mail_form, const std::filesystem::path& app_folder,
                        std::function<void()> close)
     : controls_(controls),
@@ -28,27 +27,18 @@ MailWindow::MailWindow(const ControlSet& controls, Ports ports, ArticleSource so
       info_path_(app_folder / record_files::kMailInfo),
       close_(std::move(close)) {}
 
-std::string MailWindow::text(const char* control) const {
-    const Control* c = controls_.find(control);
-    return c ? c->caption() : std::string();
-}
-
-void MailWindow::set_caption(const char* control, const std::string& text) {
-    if (Control* c = controls_.find(control)) c->set_caption(text);
-}
-
 void MailWindow::Form_Load() {
     ports_.browser.navigate("about: Get Ready..");
     const Record info = split_fields(RecordFile(info_path_).first_line());
-    set_caption("Text1", field(info, 1));
-    set_caption("Text2", field(info, 2));
-    set_caption("Text3", field(info, 3));
+    controls_[MailControl::Text1].set_caption(field(info, 1));
+    controls_[MailControl::Text2].set_caption(field(info, 2));
+    controls_[MailControl::Text3].set_caption(field(info, 3));
 }
 
 void MailWindow::Command1_Click() {
     // The waits below let events run, a second click among them.
     if (sending_ || unloaded_) return;
-    const std::string recipient = text("Text1");
+    const std::string recipient = controls_[MailControl::Text1].caption();
     if (recipient.find('@') == std::string::npos) {
         ports_.dialogs.message("받는분 이메일은 반드시 입력해 주셔야 합니다", "Error..");
         return;
@@ -56,7 +46,8 @@ void MailWindow::Command1_Click() {
     sending_ = true;
     const std::string date = ports_.clock.date_text();
     const std::string address = mail_request_address(
-        mail_form_, {recipient, text("Text2"), text("Text3"), source_.article_address()});
+        mail_form_, {recipient, controls_[MailControl::Text2].caption(),
+                     controls_[MailControl::Text3].caption(), source_.article_address()});
     ports_.watch.watch(address);
     ports_.browser.navigate(address);
 
@@ -64,7 +55,7 @@ void MailWindow::Command1_Click() {
     ports_.progress.set_max(100);
     for (int pass = 0; pass <= 100 && !unloaded_; ++pass) {
         ports_.progress.set_value(ports_.progress.value() + 1);
-        set_caption("Frame1", kSendingCaption);
+        controls_[MailControl::Frame1].set_caption(kSendingCaption);
         wait_seconds(0.005f, ports_.pump, ports_.clock);
     }
     for (float waited = 0; !unloaded_ && ports_.watch.state() == LoadWatch::State::Pending &&
@@ -76,7 +67,7 @@ void MailWindow::Command1_Click() {
     // Closed while sending: the boxes are saved and nobody is left to tell.
     if (unloaded_) return;
 
-    set_caption("Frame1", kFrameCaption);
+    controls_[MailControl::Frame1].set_caption(kFrameCaption);
     if (ports_.watch.state() != LoadWatch::State::Succeeded) {
         ports_.dialogs.message(
             "메일을 발송하지 못했습니다\r\n\r\n메일 서버가 발송을 확인해 주지 않았습니다. 잠시 "
@@ -92,7 +83,9 @@ void MailWindow::Command1_Click() {
 void MailWindow::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    RecordFile(info_path_).rewrite({{text("Text1"), text("Text2"), text("Text3")}});
+    RecordFile(info_path_)
+        .rewrite({{controls_[MailControl::Text1].caption(), controls_[MailControl::Text2].caption(),
+                   controls_[MailControl::Text3].caption()}});
 }
 
 }  // namespace presslane

@@ -4,22 +4,21 @@
 #include <functional>
 #include <string>
 
-#include "scrap/article_source.h"
+#include "browse/article_source.h"
+#include "mail/mail_controls.h"
 
 namespace presslane {
 
 class Browser;
 class Clock;
-class ControlSet;
 class Dialogs;
 class EventPump;
 class LoadWatch;
 class ProgressBar;
 
 // The article mail window Form4: hands the article's address, the recipient and the sender to the
-// product's mail form by loading the request in the window's own browser. Its controls are reached
-// by name: Frame1, Text1 (recipient), Text2 (sender's name), Text3 (sender's e-mail). The three
-// boxes are kept in their record file between uses.
+// product's mail form by loading the request in the window's own browser. The recipient and the
+// sender's name and e-mail are kept in their record file between uses.
 class MailWindow {
 public:
     static constexpr const char* kFrameCaption = " Send Mail ";
@@ -35,8 +34,9 @@ public:
     };
 
     // mail_form: the full address of the mail form, without a query.
-    MailWindow(const ControlSet& controls, Ports ports, ArticleSource source, std::string mail_form,
-               const std::filesystem::path& app_folder, std::function<void()> close);
+    MailWindow(Controls<MailControl> controls, Ports ports, ArticleSource source,
+               std::string mail_form, const std::filesystem::path& app_folder,
+               std::function<void()> close);
 
     void Form_Load();
     // Sends, waits (letting window events run) until the mail form has answered or the wait has
@@ -49,10 +49,7 @@ public:
     static constexpr float kAnswerWaitSeconds = 15.0f;
 
 private:
-    std::string text(const char* control) const;
-    void set_caption(const char* control, const std::string& text);
-
-    const ControlSet& controls_;
+    Controls<MailControl> controls_;
     Ports ports_;
     ArticleSource source_;
     std::string mail_form_;

@@ -2,35 +2,23 @@
 
 #include "browse/browser.h"
 #include "common/clock.h"
-#include "common/control_set.h"
 #include "common/dialogs.h"
 #include "common/event_pump.h"
 #include "common/wait.h"
-#include "media/channel_book.h"
+#include "common/channel_book.h"
 #include "common/item_list.h"
 #include "media/media_player.h"
 #include "common/record_files.h"
+#include "common/screen.h"
 
 namespace presslane {
 
-Form10::Form10(const ControlSet& controls, const ControlSet& main_controls, Ports ports,
-               std::filesystem::path app_folder, Addresses addresses,
-               std::function<int()> screen_width)
+Form10::Form10(Controls<MediaSettingsControl> controls, Ports ports,
+               std::filesystem::path app_folder, Addresses addresses)
     : controls_(controls),
-      main_controls_(main_controls),
       ports_(ports),
       folder_(std::move(app_folder)),
-      addresses_(std::move(addresses)),
-      screen_width_(std::move(screen_width)) {}
-
-std::string Form10::text_of(const char* control) const {
-    const Control* c = controls_.find(control);
-    return c ? c->caption() : std::string();
-}
-
-void Form10::set_text(const char* control, const std::string& text) {
-    if (Control* c = controls_.find(control)) c->set_caption(text);
-}
+      addresses_(std::move(addresses)) {}
 
 void Form10::Form_Load() {
     ports_.pump.process_pending();
@@ -56,26 +44,25 @@ void Form10::list_channels() {
 }
 
 void Form10::show_boards() {
-    if (Control* frame = controls_.find("Frame2")) frame->set_visible(true);
+    controls_[MediaSettingsControl::Frame2].set_visible(true);
     ports_.board1.navigate(addresses_.board1);
     ports_.board2.navigate(addresses_.board2);
-    if (Control* form = controls_.find("Form10")) {
-        form->set_width(11220);
-        if (screen_width_) form->set_left(screen_width_() / 2 - form->width() / 2);
-    }
+    Control& form = controls_[MediaSettingsControl::Form10];
+    form.set_width(11220);
+    form.set_left(ports_.screen.screen_size().width / 2 - form.width() / 2);
 }
 
 void Form10::reset_boxes() {
     list_channels();
-    set_text("Text3", "");
-    if (Control* box = controls_.find("Text3")) box->set_visible(false);
-    set_text("Text1", "");
-    set_text("Text2", "");
+    controls_[MediaSettingsControl::Text3].set_caption("");
+    controls_[MediaSettingsControl::Text3].set_visible(false);
+    controls_[MediaSettingsControl::Text1].set_caption("");
+    controls_[MediaSettingsControl::Text2].set_caption("");
 }
 
 void Form10::Command1_Click() {
-    const std::string name = text_of("Text1");
-    const std::string address = text_of("Text2");
+    const std::string name = controls_[MediaSettingsControl::Text1].caption();
+    const std::string address = controls_[MediaSettingsControl::Text2].caption();
     if (name.empty()) {
         ports_.dialogs.message("방송국 이름을 입력해주세요", "알림");
     } else if (address.empty()) {
@@ -90,19 +77,19 @@ void Form10::Command1_Click() {
 }
 
 void Form10::Combo1_Click() {
-    const std::string chosen = text_of("Combo1");
+    const std::string chosen = controls_[MediaSettingsControl::Combo1].caption();
     for (const auto& record : ChannelBook(folder_ / record_files::kChannels).matching(chosen)) {
         selected_name_ = chosen;
         selected_address_ = field(record, 3);
-        if (Control* box = controls_.find("Text3")) box->set_visible(true);
-        set_text("Text3", selected_address_);
+        controls_[MediaSettingsControl::Text3].set_visible(true);
+        controls_[MediaSettingsControl::Text3].set_caption(selected_address_);
     }
 }
 
 void Form10::Command3_Click() {
     const ChannelBook book(folder_ / record_files::kChannels);
     book.remove_scratch();
-    const std::string chosen = text_of("Combo1");
+    const std::string chosen = controls_[MediaSettingsControl::Combo1].caption();
     if (chosen.empty()) {
         ports_.dialogs.message("삭제할 라디오 방송국을 선택해주세요", "알림");
         return;
@@ -116,13 +103,13 @@ void Form10::Command3_Click() {
 }
 
 void Form10::play(const std::string& address, const std::string& status) {
-    if (Control* pane = main_controls_.find("Frame8")) pane->set_visible(true);
+    ports_.frame8.set_visible(true);
     ports_.player.set_FileName(address);
-    if (Control* label = main_controls_.find("Label26")) label->set_caption(status);
+    ports_.label26.set_caption(status);
 }
 
 void Form10::Command2_Click() {
-    const std::string address = text_of("Text2");
+    const std::string address = controls_[MediaSettingsControl::Text2].caption();
     if (address.empty()) {
         ports_.dialogs.message("라디오 방송 주소가 잘못되었습니다. 다시 입력해주세요.", "에러");
         return;
@@ -137,7 +124,7 @@ void Form10::Command4_Click() {
         return;
     }
     // The user may have edited the shown address since the selection; that text is played.
-    play(text_of("Text3"), selected_name_ + ".. ON! ");
+    play(controls_[MediaSettingsControl::Text3].caption(), selected_name_ + ".. ON! ");
 }
 
 void Form10::Command5_Click() {

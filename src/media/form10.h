@@ -1,23 +1,24 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
+
+#include "media/media_settings_controls.h"
 
 namespace presslane {
 
 class Browser;
 class Clock;
-class ControlSet;
+class Control;
 class Dialogs;
 class EventPump;
 class ItemList;
 class MediaPlayer;
+class Screen;
 
 // The media settings window (Form10): the user's channel book, adding, selecting, playing and
-// deleting channels, the help buttons and the two discussion boards. Its own controls (Form10,
-// Text1, Text2, Text3, Combo1, Frame2) are reached by name in `controls`; the main window's
-// media pane and status label (Frame8, Label26) in `main_controls`.
+// deleting channels, the help buttons and the two discussion boards. Playing shows the main
+// window's media pane and tells the channel in its status label.
 class Form10 {
 public:
     struct Ports {
@@ -29,6 +30,9 @@ public:
         Browser& board2;        // this window's WebBrowser2
         Browser& main_browser;  // the main window's WebBrowser1
         MediaPlayer& player;    // the main window's MediaPlayer1
+        Control& frame8;        // the main window's media pane
+        Control& label26;       // the main window's status label
+        Screen& screen;         // the window is centred across it
     };
     struct Addresses {
         std::string placeholder;  // shown in both boards while the window opens
@@ -37,9 +41,8 @@ public:
         std::string broadcaster_search;
     };
 
-    Form10(const ControlSet& controls, const ControlSet& main_controls, Ports ports,
-           std::filesystem::path app_folder, Addresses addresses,
-           std::function<int()> screen_width);
+    Form10(Controls<MediaSettingsControl> controls, Ports ports, std::filesystem::path app_folder,
+           Addresses addresses);
 
     void Form_Load();
     // Gives the focus to the first board on the window's first activation only.
@@ -56,21 +59,16 @@ public:
     void Command88_Click();
     void Command11_Click();
 
-    const std::string& selected_name() const { return selected_name_; }
     const std::string& selected_address() const { return selected_address_; }
 
 private:
-    std::string text_of(const char* control) const;
-    void set_text(const char* control, const std::string& text);
     void reset_boxes();
     void play(const std::string& address, const std::string& status);
 
-    const ControlSet& controls_;
-    const ControlSet& main_controls_;
+    Controls<MediaSettingsControl> controls_;
     Ports ports_;
     std::filesystem::path folder_;
     Addresses addresses_;
-    std::function<int()> screen_width_;
     std::string selected_name_;
     std::string selected_address_;
     bool board_focused_ = false;

@@ -7,7 +7,7 @@
 #include "common/dialogs.h"
 #include "common/event_pump.h"
 #include "common/record_file.h"
-#include "media/channel_book.h"
+#include "common/channel_book.h"
 #include "common/item_list.h"
 #include "media/media_player.h"
 #include "media/verified_list.h"

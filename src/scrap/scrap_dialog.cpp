@@ -1,12 +1,11 @@
 #include "scrap/scrap_dialog.h"
 
 #include "common/clock.h"
-#include "common/control_set.h"
 #include "common/dialogs.h"
 
 namespace presslane {
 
-ScrapDialog::ScrapDialog(const ControlSet& controls, ArticleSource source, Dialogs& dialogs,
+ScrapDialog::ScrapDialog(Controls<ScrapControl> controls, ArticleSource source, Dialogs& dialogs,
                          const Clock& clock, const std::filesystem::path& app_folder,
                          std::function<void()> close)
     : controls_(controls),
@@ -16,23 +15,18 @@ ScrapDialog::ScrapDialog(const ControlSet& controls, ArticleSource source, Dialo
       file_(app_folder),
       close_(std::move(close)) {}
 
-std::string ScrapDialog::text(const char* control) const {
-    const Control* c = controls_.find(control);
-    return c ? c->caption() : std::string();
-}
-
 void ScrapDialog::Form_Load() {
-    if (Control* address = controls_.find("Text2")) address->set_caption(source_.article_address());
-    if (Control* title = controls_.find("Text1")) title->set_caption("");
+    controls_[ScrapControl::Text2].set_caption(source_.article_address());
+    controls_[ScrapControl::Text1].set_caption("");
 }
 
 void ScrapDialog::Command1_Click() {
-    const std::string title = text("Text1");
+    const std::string title = controls_[ScrapControl::Text1].caption();
     if (title.empty()) {
         dialogs_.message("제목을 넣어주십시요", "Input Title");
         return;
     }
-    if (text("Text2").empty()) {
+    if (controls_[ScrapControl::Text2].caption().empty()) {
         dialogs_.message("사이트 주소가 빠졌습니다", "Input Url");
         return;
     }

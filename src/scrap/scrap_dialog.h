@@ -3,20 +3,19 @@
 #include <filesystem>
 #include <functional>
 
-#include "scrap/article_source.h"
+#include "browse/article_source.h"
+#include "scrap/scrap_controls.h"
 #include "scrap/scrapbook_file.h"
 
 namespace presslane {
 
 class Clock;
-class ControlSet;
 class Dialogs;
 
-// The scrap dialog Form2: saves the article being read with a title the user types. Its controls
-// are reached by name: the title box Text1 and the address box Text2.
+// The scrap dialog Form2: saves the article being read with a title the user types.
 class ScrapDialog {
 public:
-    ScrapDialog(const ControlSet& controls, ArticleSource source, Dialogs& dialogs,
+    ScrapDialog(Controls<ScrapControl> controls, ArticleSource source, Dialogs& dialogs,
                 const Clock& clock, const std::filesystem::path& app_folder,
                 std::function<void()> close);
 
@@ -28,9 +27,7 @@ public:
     void Text_KeyPress(int key_ascii);
 
 private:
-    std::string text(const char* control) const;
-
-    const ControlSet& controls_;
+    Controls<ScrapControl> controls_;
     ArticleSource source_;
     Dialogs& dialogs_;
     const Clock& clock_;

@@ -1,16 +1,13 @@
 #include "search/placement.h"
 
 #include "common/control.h"
-#include "common/control_set.h"
 
 namespace presslane {
 
-void place_over_status_bar(Control& window, const ControlSet& main_window, int left_offset) {
-    const Control* form = main_window.find("Form1");
-    const Control* bar = main_window.find("Frame10");
-    if (!form || !bar) return;
-    window.set_left(form->left() + left_offset);
-    window.set_top(form->top() + form->height() - (bar->height() + window.height() + 200));
+void place_over_status_bar(Control& window, const Control& form1, const Control& frame10,
+                           int left_offset) {
+    window.set_left(form1.left() + left_offset);
+    window.set_top(form1.top() + form1.height() - (frame10.height() + window.height() + 200));
 }
 
 }  // namespace presslane

@@ -1,7 +1,6 @@
 #include "search/portal_search.h"
 
 #include "browse/browser.h"
-#include "common/control_set.h"
 #include "common/cp949.h"
 #include "common/endpoints.h"
 #include "common/event_pump.h"
@@ -29,21 +28,18 @@ std::vector<PortalSearch::Site> PortalSearch::default_sites() {
     return sites;
 }
 
-PortalSearch::PortalSearch(const ControlSet& controls, ItemList& engines,
-                           const ControlSet& main_window, Browser& web1, EventPump& pump,
-                           std::function<void()> focus_query, std::vector<Site> sites)
+PortalSearch::PortalSearch(Controls<PortalSearchControl> controls, ItemList& engines,
+                           const Control& form1, const Control& frame10, Browser& web1,
+                           EventPump& pump, std::function<void()> focus_query,
+                           std::vector<Site> sites)
     : controls_(controls),
       engines_(engines),
-      main_window_(main_window),
+      form1_(form1),
+      frame10_(frame10),
       web1_(web1),
       pump_(pump),
       focus_query_(std::move(focus_query)),
       sites_(std::move(sites)) {}
-
-std::string PortalSearch::text(const char* control) const {
-    const Control* c = controls_.find(control);
-    return c ? c->caption() : std::string();
-}
 
 std::string PortalSearch::query_address(std::size_t engine, const std::string& query) const {
     if (engine >= kEngines.size() || engine >= sites_.size()) return {};
@@ -54,24 +50,24 @@ std::string PortalSearch::query_address(std::size_t engine, const std::string& q
 }
 
 void PortalSearch::Form_Load() {
-    if (Control* self = controls_.find("Form8"))
-        place_over_status_bar(*self, main_window_, kLeftOffset);
+    place_over_status_bar(controls_[PortalSearchControl::Form8], form1_, frame10_, kLeftOffset);
 }
 
 void PortalSearch::Form_Activate() {
     pump_.process_pending();
     engines_.clear();
     for (const Engine& e : kEngines) engines_.add_item(e.name);
-    if (Control* combo = controls_.find("Combo1")) combo->set_caption(kEngines[0].name);
+    controls_[PortalSearchControl::Combo1].set_caption(kEngines[0].name);
     if (focus_query_) focus_query_();
 }
 
 void PortalSearch::Command1_Click() {
     pump_.process_pending();
-    const std::string engine = text("Combo1");
+    const std::string engine = controls_[PortalSearchControl::Combo1].caption();
     for (std::size_t i = 0; i < kEngines.size(); ++i) {
         if (engine != kEngines[i].name) continue;
-        const std::string address = query_address(i, text("Text1"));
+        const std::string address =
+            query_address(i, controls_[PortalSearchControl::Text1].caption());
         if (!address.empty()) web1_.navigate(address);
         break;
     }

@@ -5,16 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "search/portal_search_controls.h"
+
 namespace presslane {
 
 class Browser;
-class ControlSet;
+class Control;
 class EventPump;
 class ItemList;
 
 // The portal search window Form8: runs the typed query on one of six portal engines in the main
-// browser. Its controls are reached by name: "Form8" (the window), Combo1 (engine name; its
-// entries through the ItemList), Text1 (query).
+// browser. The engine names are Combo1's entries, set through the ItemList.
 class PortalSearch {
 public:
     static constexpr const char* kCaption = "프레스레인 포털검색";
@@ -37,9 +38,10 @@ public:
     };
     static std::vector<Site> default_sites();
 
-    PortalSearch(const ControlSet& controls, ItemList& engines, const ControlSet& main_window,
-                 Browser& web1, EventPump& pump, std::function<void()> focus_query,
-                 std::vector<Site> sites = default_sites());
+    // form1, frame10: the main window's outer frame and status bar, which the window sits above.
+    PortalSearch(Controls<PortalSearchControl> controls, ItemList& engines, const Control& form1,
+                 const Control& frame10, Browser& web1, EventPump& pump,
+                 std::function<void()> focus_query, std::vector<Site> sites = default_sites());
 
     // The address that runs query on engine (an index into kEngines).
     std::string query_address(std::size_t engine, const std::string& query) const;
@@ -56,12 +58,12 @@ public:
     void Image8_Click() { open_home(5); }
 
 private:
-    std::string text(const char* control) const;
     void open_home(std::size_t engine);
 
-    const ControlSet& controls_;
+    Controls<PortalSearchControl> controls_;
     ItemList& engines_;
-    const ControlSet& main_window_;
+    const Control& form1_;
+    const Control& frame10_;
     Browser& web1_;
     EventPump& pump_;
     std::function<void()> focus_query_;

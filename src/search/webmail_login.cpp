@@ -5,7 +5,6 @@
 
 #include "browse/browser.h"
 #include "common/clock.h"
-#include "common/control_set.h"
 #include "common/dialogs.h"
 #include "common/endpoints.h"
 #include "common/event_pump.h"
@@ -39,24 +38,21 @@ WebmailLogin::Sites WebmailLogin::default_sites() {
     return {endpoints::webmail_login_page(), endpoints::webmail_pages(), kLoginWaitSeconds};
 }
 
-WebmailLogin::WebmailLogin(const ControlSet& controls, ItemList& providers,
-                           const ControlSet& main_window, Ports ports,
+WebmailLogin::WebmailLogin(Controls<WebmailControl> controls, ItemList& providers,
+                           const Control& form1, const Control& frame10, Ports ports,
                            std::function<void()> focus_id, Sites sites)
     : controls_(controls),
       providers_(providers),
-      main_window_(main_window),
+      form1_(form1),
+      frame10_(frame10),
       ports_(ports),
       focus_id_(std::move(focus_id)),
       sites_(std::move(sites)),
       secure_login_(is_https(sites_.login_page)) {}
 
-std::string WebmailLogin::text(const char* control) const {
-    const Control* c = controls_.find(control);
-    return c ? c->caption() : std::string();
-}
-
 std::vector<std::pair<std::string, std::string>> WebmailLogin::fields() const {
-    return {{"userid", text("Text1")}, {"passwd", text("Text2")}};
+    return {{"userid", controls_[WebmailControl::Text1].caption()},
+            {"passwd", controls_[WebmailControl::Text2].caption()}};
 }
 
 // The password goes only into an https document of the login page's origin: whatever else is
@@ -71,15 +67,14 @@ void WebmailLogin::tell_not_secure() {
 }
 
 void WebmailLogin::Form_Load() {
-    if (Control* self = controls_.find("Form7"))
-        place_over_status_bar(*self, main_window_, kLeftOffset);
+    place_over_status_bar(controls_[WebmailControl::Form7], form1_, frame10_, kLeftOffset);
 }
 
 void WebmailLogin::Form_Activate() {
     ports_.pump.process_pending();
     providers_.clear();
     for (const char* name : kProviders) providers_.add_item(name);
-    if (Control* combo = controls_.find("Combo1")) combo->set_caption(kProviders[0]);
+    controls_[WebmailControl::Combo1].set_caption(kProviders[0]);
     if (focus_id_) focus_id_();
 }
 

@@ -6,19 +6,21 @@
 #include <utility>
 #include <vector>
 
+#include "search/webmail_controls.h"
+
 namespace presslane {
 
 class Browser;
 class Clock;
-class ControlSet;
+class Control;
 class Dialogs;
 class EventPump;
 class ItemList;
 
 // The web-mail window Form7: its logos open the mail services' pages in the main browser, and its
-// login box types the id and password into the fields of one portal's login page there. Its
-// controls are reached by name: "Form7" (the window), Combo1 (provider; its entries through the
-// ItemList), Text1 (id), Text2 (password). Nothing typed is kept beyond the window's boxes.
+// login box types the id and password into the fields of one portal's login page there. The
+// providers are Combo1's entries, set through the ItemList. Nothing typed is kept beyond the
+// window's boxes.
 class WebmailLogin {
 public:
     static constexpr const char* kCaption = "프레스레인 메일검색";
@@ -48,8 +50,10 @@ public:
     };
     static Sites default_sites();
 
-    WebmailLogin(const ControlSet& controls, ItemList& providers, const ControlSet& main_window,
-                 Ports ports, std::function<void()> focus_id, Sites sites = default_sites());
+    // form1, frame10: the main window's outer frame and status bar, which the window sits above.
+    WebmailLogin(Controls<WebmailControl> controls, ItemList& providers, const Control& form1,
+                 const Control& frame10, Ports ports, std::function<void()> focus_id,
+                 Sites sites = default_sites());
 
     void Form_Load();
     void Form_Activate();
@@ -76,16 +80,16 @@ public:
     void Form_Unload();
 
 private:
-    std::string text(const char* control) const;
     std::vector<std::pair<std::string, std::string>> fields() const;
     bool fill_login_page();
     void tell_not_secure();
     bool wait_and_fill();
     void open_provider(std::size_t provider);
 
-    const ControlSet& controls_;
+    Controls<WebmailControl> controls_;
     ItemList& providers_;
-    const ControlSet& main_window_;
+    const Control& form1_;
+    const Control& frame10_;
     Ports ports_;
     std::function<void()> focus_id_;
     Sites sites_;

@@ -1,23 +1,20 @@
 #include "settings/settings_dialog.h"
 
 #include "browse/browser.h"
-#include "browse/browser_host.h"
+#include "common/channel_book.h"
 #include "common/check_box.h"
-#include "common/control_set.h"
 #include "common/dialogs.h"
 #include "common/event_pump.h"
 #include "common/item_list.h"
 #include "common/number.h"
 #include "common/record_file.h"
-#include "media/channel_book.h"
-#include "settings/auto_start.h"
-#include "shell/geometry.h"
-#include "common/screen.h"
 #include "common/record_files.h"
+#include "common/screen.h"
+#include "settings/auto_start.h"
 
 namespace presslane {
 
-SettingsDialog::SettingsDialog(const ControlSet& controls, Ports ports, Addresses addresses,
+SettingsDialog::SettingsDialog(Controls<SettingsControl> controls, Ports ports, Addresses addresses,
                                std::filesystem::path app_folder, std::string program_path,
                                std::function<void()> close)
     : controls_(controls),
@@ -27,35 +24,22 @@ SettingsDialog::SettingsDialog(const ControlSet& controls, Ports ports, Addresse
       program_path_(std::move(program_path)),
       close_(std::move(close)) {}
 
-std::string SettingsDialog::text(const char* control) const {
-    const Control* c = controls_.find(control);
-    return c ? c->caption() : std::string();
-}
-
-void SettingsDialog::set_caption(const char* control, const std::string& text) {
-    if (Control* c = controls_.find(control)) c->set_caption(text);
-}
-
-void SettingsDialog::set_visible(const char* control, bool visible) {
-    if (Control* c = controls_.find(control)) c->set_visible(visible);
-}
-
 void SettingsDialog::Form_Load() {
     const std::string line = RecordFile(folder_ / record_files::kSettings).first_line();
     if (!line.empty()) {
         const Record fields = split_fields(line);
-        set_caption("Text1", field(fields, 1));
+        controls_[SettingsControl::Text1].set_caption(field(fields, 1));
         const auto popup = read_number(field(fields, 2));
         ports_.check1.set_checked(popup && *popup != 0);
     }
 
-    if (Control* c = controls_.find("Command8")) {
-        c->set_tooltip(ports_.main_browser.location_name() + kCommand8Tip);
-    }
+    controls_[SettingsControl::Command8].set_tooltip(ports_.main_browser.location_name() +
+                                                     kCommand8Tip);
 
     LoadChannelNames();
 
-    set_caption("Combo1", RecordFile(folder_ / record_files::kAutoPlayChannel).first_line());
+    controls_[SettingsControl::Combo1].set_caption(
+        RecordFile(folder_ / record_files::kAutoPlayChannel).first_line());
 
     // An entry left by an older copy of the program (or one in another folder) is repaired here:
     // turning the box on runs its action, which writes the running program's path.
@@ -75,21 +59,26 @@ std::string SettingsDialog::ReadKey(const std::string& path) {
     return ports_.auto_start.ReadKey(path);
 }
 
-void SettingsDialog::Command4_Click() { set_caption("Text1", addresses_.home_page); }
+void SettingsDialog::set_start_page(const std::string& address) {
+    controls_[SettingsControl::Text1].set_caption(address);
+}
 
-void SettingsDialog::Command5_Click() { set_caption("Text1", addresses_.newspaper_shop); }
+void SettingsDialog::Command4_Click() { set_start_page(addresses_.home_page); }
 
-void SettingsDialog::Command6_Click() { set_caption("Text1", addresses_.newsstand); }
+void SettingsDialog::Command5_Click() { set_start_page(addresses_.newspaper_shop); }
 
-void SettingsDialog::Command7_Click() { set_caption("Text1", kBlankPage); }
+void SettingsDialog::Command6_Click() { set_start_page(addresses_.newsstand); }
 
-void SettingsDialog::Command8_Click() { set_caption("Text1", ports_.main_browser.location_url()); }
+void SettingsDialog::Command7_Click() { set_start_page(kBlankPage); }
+
+void SettingsDialog::Command8_Click() { set_start_page(ports_.main_browser.location_url()); }
 
 // A "|" typed into the start page is stored as "%7C", the way a browser sends it, so the address
 // cannot spill into the popup field that every reader takes from after the first "|".
 bool SettingsDialog::save_settings() {
     if (RecordFile(folder_ / record_files::kSettings)
-            .rewrite({{address_field(text("Text1")), ports_.check1.checked() ? "1" : "0"}})) {
+            .rewrite({{address_field(controls_[SettingsControl::Text1].caption()),
+                       ports_.check1.checked() ? "1" : "0"}})) {
         return true;
     }
     ports_.dialogs.message(kSaveFailedText, kFileErrorTitle);
@@ -129,9 +118,9 @@ void SettingsDialog::Command9_Click() {
     ports_.dialogs.message("프레스레인 기본설정 크기로 설정되었습니다", "결과");
 }
 
-void SettingsDialog::Command10_Click() { set_visible("Picture1", true); }
+void SettingsDialog::Command10_Click() { controls_[SettingsControl::Picture1].set_visible(true); }
 
-void SettingsDialog::Label7_Click() { set_visible("Picture1", false); }
+void SettingsDialog::Label7_Click() { controls_[SettingsControl::Picture1].set_visible(false); }
 
 void SettingsDialog::Command11_Click() {
     ports_.dialogs.message(
@@ -143,7 +132,8 @@ void SettingsDialog::Command11_Click() {
 void SettingsDialog::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    RecordFile(folder_ / record_files::kAutoPlayChannel).rewrite({{text("Combo1")}});
+    RecordFile(folder_ / record_files::kAutoPlayChannel)
+        .rewrite({{controls_[SettingsControl::Combo1].caption()}});
 }
 
 }  // namespace presslane

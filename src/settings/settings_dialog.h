@@ -4,13 +4,14 @@
 #include <functional>
 #include <string>
 
+#include "settings/settings_controls.h"
+
 namespace presslane {
 
 class AutoStart;
 class Browser;
 class CheckBox;
 class Control;
-class ControlSet;
 class Dialogs;
 class EventPump;
 class ItemList;
@@ -18,9 +19,8 @@ class Screen;
 
 // The settings dialog Form3: the start page and popup default of "lane_desk_setting.res", the
 // channel played at start ("lane_desk_setting_radio.res"), the start-up entry and the reset of
-// the main window's size. Its controls are reached by name: Text1 (start page), Combo1 (channel,
-// its text), Command8 (tooltip), Picture1 (help picture). It holds no state of its own beyond
-// its controls and does not notify the main window: the files carry the settings.
+// the main window's size. It holds no state of its own beyond its controls and does not notify
+// the main window: the files carry the settings.
 class SettingsDialog {
 public:
     static constexpr const char* kCommand8Tip = " -> 첫페이지로 설정합니다";
@@ -49,7 +49,7 @@ public:
 
     // program_path: the running program, as the start-up entry is to start it. close: closes
     // the window, which then runs Form_Unload.
-    SettingsDialog(const ControlSet& controls, Ports ports, Addresses addresses,
+    SettingsDialog(Controls<SettingsControl> controls, Ports ports, Addresses addresses,
                    std::filesystem::path app_folder, std::string program_path,
                    std::function<void()> close);
 
@@ -80,13 +80,11 @@ public:
     void Form_Unload();
 
 private:
-    std::string text(const char* control) const;
-    void set_caption(const char* control, const std::string& text);
-    void set_visible(const char* control, bool visible);
+    void set_start_page(const std::string& address);
     // Writes the start page and popup default; tells the user and answers false when it cannot.
     bool save_settings();
 
-    const ControlSet& controls_;
+    Controls<SettingsControl> controls_;
     Ports ports_;
     Addresses addresses_;
     std::filesystem::path folder_;

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "common/control_set.h"
 #include "shell/texts.h"
 
 namespace presslane {
@@ -69,8 +68,8 @@ constexpr const char* kTerms =
 
 }  // namespace
 
-AboutWindow::AboutWindow(const ControlSet& controls, std::string version, std::string home_page,
-                         std::function<void()> close)
+AboutWindow::AboutWindow(Controls<AboutControl> controls, std::string version,
+                         std::string home_page, std::function<void()> close)
     : controls_(controls),
       version_(std::move(version)),
       home_page_(std::move(home_page)),
@@ -91,23 +90,23 @@ std::string AboutWindow::upgrade_history() {
 
 std::string AboutWindow::terms_of_use() { return kTerms; }
 
-void AboutWindow::set(const char* control, const std::string& text) {
-    if (Control* c = controls_.find(control)) c->set_caption(text);
+void AboutWindow::set(AboutControl control, const std::string& text) {
+    controls_[control].set_caption(text);
 }
 
 void AboutWindow::Form_Load() {
-    set("Label1", "\"손가락 하나로 모든 뉴스를...\"");
-    set("Label2", "Lane Desk " + version_);
-    set("Label3", "이 프로그램은 프리웨어로 언제 어디서든 누구나 자유롭게 ");
-    set("Label4", "무료로 사용이 가능합니다.");
-    set("Label5", "이 프로그램에 대해 궁금하신 사항들은 홈페이지로 문의하실 수");
-    set("Label6", "있습니다.");
-    set("Text1", upgrade_history());
-    set("Text2", texts::kThanks);
-    set("Text3", terms_of_use());
-    set("Label7", std::string("이메일: ") + kEmail);
-    set("Label8", "홈페이지: " + home_page_);
-    set("Command1", "확인");
+    set(AboutControl::Label1, "\"손가락 하나로 모든 뉴스를...\"");
+    set(AboutControl::Label2, "Lane Desk " + version_);
+    set(AboutControl::Label3, "이 프로그램은 프리웨어로 언제 어디서든 누구나 자유롭게 ");
+    set(AboutControl::Label4, "무료로 사용이 가능합니다.");
+    set(AboutControl::Label5, "이 프로그램에 대해 궁금하신 사항들은 홈페이지로 문의하실 수");
+    set(AboutControl::Label6, "있습니다.");
+    set(AboutControl::Text1, upgrade_history());
+    set(AboutControl::Text2, texts::kThanks);
+    set(AboutControl::Text3, terms_of_use());
+    set(AboutControl::Label7, std::string("이메일: ") + kEmail);
+    set(AboutControl::Label8, "홈페이지: " + home_page_);
+    set(AboutControl::Command1, "확인");
 }
 
 void AboutWindow::Command1_Click() {

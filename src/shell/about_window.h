@@ -3,9 +3,9 @@
 #include <functional>
 #include <string>
 
-namespace presslane {
+#include "shell/about_controls.h"
 
-class ControlSet;
+namespace presslane {
 
 // The about window (Form6): the program's name and version, the freeware and contact notice,
 // the upgrade history, the thanks list and the terms of use. Built anew for every opening.
@@ -14,7 +14,7 @@ public:
     static constexpr const char* kCaption = "프레스레인 프로그램 정보";
 
     // version: the program version ("4.47"); close: closes and destroys the window.
-    AboutWindow(const ControlSet& controls, std::string version, std::string home_page,
+    AboutWindow(Controls<AboutControl> controls, std::string version, std::string home_page,
                 std::function<void()> close);
 
     void Form_Load();
@@ -25,9 +25,9 @@ public:
     static std::string terms_of_use();
 
 private:
-    void set(const char* control, const std::string& text);
+    void set(AboutControl control, const std::string& text);
 
-    const ControlSet& controls_;
+    Controls<AboutControl> controls_;
     std::string version_;
     std::string home_page_;
     std::function<void()> close_;

@@ -4,18 +4,17 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "bookmarks/bookmark_file.h"
-#include "common/control_set.h"
 #include "common/cp949.h"
 #include "fake_lists.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/file_size_limit.h"
@@ -59,15 +58,11 @@ TEST(LoadBookmarkTitles, ListsEveryNameInFileOrderAndLeavesTheListWithoutAFile) 
 
 class BookmarksWindowTest : public ::testing::Test {
 protected:
-    BookmarksWindowTest() {
-        for (const char* name : {"Text1", "Text2", "Label4", "Picture11"})
-            controls.add(name, by_name[name]);
-        by_name["Label4"].text = "0 개";
-    }
+    BookmarksWindowTest() { controls[BookmarksControl::Label4].text = "0 개"; }
     BookmarksWindow& window() {
         if (!form) {
             form = std::make_unique<BookmarksWindow>(
-                controls, list, main, dialogs, pump, dir.path(),
+                controls.controls, list, main, dialogs, pump, dir.path(),
                 BookmarksWindow::Hooks{[this] { log.push_back("focus"); },
                                        [this] { log.push_back("browsing view"); },
                                        [this] {
@@ -90,8 +85,7 @@ protected:
     FakeDialogs dialogs;
     FakeBrowser main;
     FakeListBox list, combo;
-    std::map<std::string, FakeControl> by_name;
-    ControlSet controls;
+    FakeControls<BookmarksControl> controls;
     std::vector<std::string> log;
     std::unique_ptr<BookmarksWindow> form;
 };
@@ -102,7 +96,7 @@ TEST_F(BookmarksWindowTest, ShowingListsTheBookmarksAndCountsThem) {
     EXPECT_EQ(log, std::vector<std::string>{"focus"});
     EXPECT_EQ(list.items,
               (std::vector<std::string>{"두 단어" + kGap + "|http://a", "B" + kGap + "|http://b"}));
-    EXPECT_EQ(by_name["Label4"].text, "2 개");
+    EXPECT_EQ(controls[BookmarksControl::Label4].text, "2 개");
 }
 
 TEST_F(BookmarksWindowTest, OpeningAndClosingUnchangedDropsOnlyBlankAndBarlessLines) {
@@ -116,8 +110,8 @@ TEST_F(BookmarksWindowTest, OpeningAndClosingUnchangedDropsOnlyBlankAndBarlessLi
 TEST_F(BookmarksWindowTest, AddingAppendsOnceClosesAndOffersTheNameLast) {
     put_text(file(), "Z|http://z\r\n");
     window();
-    by_name["Text1"].text = "A";
-    by_name["Text2"].text = "x";
+    controls[BookmarksControl::Text1].text = "A";
+    controls[BookmarksControl::Text2].text = "x";
     window().Command1_Click();
     EXPECT_EQ(bytes_of(file()), "Z|http://z\r\nA|x\r\n");
     ASSERT_EQ(dialogs.boxes.size(), 1u);
@@ -132,7 +126,7 @@ TEST_F(BookmarksWindowTest, AddingAppendsOnceClosesAndOffersTheNameLast) {
 TEST_F(BookmarksWindowTest, AddingOrOpeningWithoutTheTextsIsRefused) {
     window();
     window().Command1_Click();
-    by_name["Text1"].text = "name";
+    controls[BookmarksControl::Text1].text = "name";
     window().Command1_Click();
     window().Command3_Click();
     ASSERT_EQ(dialogs.boxes.size(), 3u);
@@ -149,7 +143,7 @@ TEST_F(BookmarksWindowTest, ListClickAndTypedAddressOpenInTheBrowsingView) {
     window();
     list.sel = 0;
     window().List1_Click();
-    by_name["Text2"].text = "typed.test";
+    controls[BookmarksControl::Text2].text = "typed.test";
     window().Command3_Click();
     EXPECT_EQ(main.navigations, (std::vector<std::string>{"http://a.test/x?y=1", "typed.test"}));
     EXPECT_EQ(log, (std::vector<std::string>{"focus", "browsing view", "browsing view"}));
@@ -168,10 +162,10 @@ TEST_F(BookmarksWindowTest, DeletingOneSavesOnCancelAndKeepsTheCount) {
         EXPECT_EQ(box.title, "성공");
     }
     EXPECT_EQ(bytes_of(file()), "A|http://a\r\nB|http://b\r\nC|http://c\r\n");
-    EXPECT_EQ(by_name["Label4"].text, "3 개");
+    EXPECT_EQ(controls[BookmarksControl::Label4].text, "3 개");
     window().Command2_Click();
     EXPECT_EQ(bytes_of(file()), "A|http://a\r\nC|http://c\r\n");
-    EXPECT_EQ(by_name["Label4"].text, "3 개");
+    EXPECT_EQ(controls[BookmarksControl::Label4].text, "3 개");
 }
 
 TEST_F(BookmarksWindowTest, DeletingAllAsksAndLeavesAnEmptyFileOnClose) {
@@ -198,8 +192,8 @@ TEST_F(BookmarksWindowTest, DeletingAllAsksAndLeavesAnEmptyFileOnClose) {
 // A bar typed into a name is kept as the full-width bar, so the address stays the address.
 TEST_F(BookmarksWindowTest, ABarInTheNameKeepsTheRecordWhole) {
     window();
-    by_name["Text1"].text = "기사 | 신문";
-    by_name["Text2"].text = "http://paper.test/";
+    controls[BookmarksControl::Text1].text = "기사 | 신문";
+    controls[BookmarksControl::Text2].text = "http://paper.test/";
     window().Command1_Click();
     EXPECT_EQ(BookmarkFile(dir.path()).read(),
               std::vector<Bookmark>{(Bookmark{"기사 ｜ 신문", "http://paper.test/"})});
@@ -248,8 +242,8 @@ TEST_F(BookmarksWindowTest, DeletingAllWhileTheListLoadsStopsTheLoading) {
 TEST_F(BookmarksWindowTest, AFailedAddSaysSoAndKeepsTheWindowOpen) {
     put_text(file(), "Z|http://z\r\n");
     window();
-    by_name["Text1"].text = "A";
-    by_name["Text2"].text = "http://a.test/";
+    controls[BookmarksControl::Text1].text = "A";
+    controls[BookmarksControl::Text2].text = "http://a.test/";
     {
         FileSizeLimit full(14);
         window().Command1_Click();
@@ -264,8 +258,8 @@ TEST_F(BookmarksWindowTest, AFailedAddSaysSoAndKeepsTheWindowOpen) {
 
 TEST_F(BookmarksWindowTest, AnAddressWithABarIsStoredPercentEncodedAndOpensAsStored) {
     window();
-    by_name["Text1"].text = "A";
-    by_name["Text2"].text = "http://a.test/?ids=1|2";
+    controls[BookmarksControl::Text1].text = "A";
+    controls[BookmarksControl::Text2].text = "http://a.test/?ids=1|2";
     window().Command1_Click();
     EXPECT_EQ(bytes_of(file()), "A|http://a.test/?ids=1%7C2\r\n");
     form.reset();
@@ -277,7 +271,7 @@ TEST_F(BookmarksWindowTest, AnAddressWithABarIsStoredPercentEncodedAndOpensAsSto
 
 TEST_F(BookmarksWindowTest, PictureHidesOnMouseMove) {
     window().Picture11_MouseMove();
-    EXPECT_FALSE(by_name["Picture11"].shown);
+    EXPECT_FALSE(controls[BookmarksControl::Picture11].shown);
 }
 
 }  // namespace

@@ -5,12 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
+#include "fakes/fake_platform.h"
 #include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
 #include "media_fakes.h"
@@ -25,17 +26,8 @@ std::string read(const std::filesystem::path& p) {
 
 struct Form10Test : ::testing::Test {
     Form10Test() {
-        for (auto& [name, control] : {std::pair<const char*, FakeControl*>{"Form10", &form},
-                                      {"Text1", &text1},
-                                      {"Text2", &text2},
-                                      {"Text3", &text3},
-                                      {"Combo1", &combo1},
-                                      {"Frame2", &frame2}}) {
-            controls.add(name, *control);
-        }
-        main_controls.add("Frame8", frame8);
-        main_controls.add("Label26", label26);
         form.w = 9000;
+        screen.screen.width = 24000;
         frame2.shown = text3.shown = frame8.shown = false;
     }
     std::string book() const { return read(dir.path() / "radiobook.res"); }
@@ -52,20 +44,26 @@ struct Form10Test : ::testing::Test {
     }
 
     TempDir dir;
-    FakeControl form, text1, text2, text3, combo1, frame2, frame8, label26;
-    ControlSet controls, main_controls;
+    FakeControls<MediaSettingsControl> controls;
+    FakeControl& form = controls[MediaSettingsControl::Form10];
+    FakeControl& text1 = controls[MediaSettingsControl::Text1];
+    FakeControl& text2 = controls[MediaSettingsControl::Text2];
+    FakeControl& text3 = controls[MediaSettingsControl::Text3];
+    FakeControl& combo1 = controls[MediaSettingsControl::Combo1];
+    FakeControl& frame2 = controls[MediaSettingsControl::Frame2];
+    FakeControl frame8, label26;
     FakeDialogs dialogs;
     FakeClock clock;
     FakeEventPump pump{clock};
     FakeItemList items;
     FakeBrowser board1, board2, main_browser;
     FakeMediaPlayer player;
-    Form10 window{controls,
-                  main_controls,
-                  {dialogs, pump, clock, items, board1, board2, main_browser, player},
+    FakeScreen screen;
+    Form10 window{controls.controls,
+                  {dialogs, pump, clock, items, board1, board2, main_browser, player, frame8,
+                   label26, screen},
                   dir.path(),
-                  {"about:ready", "http://srv/b2", "http://srv/b1", "http://portal/search"},
-                  [] { return 24000; }};
+                  {"about:ready", "http://srv/b2", "http://srv/b1", "http://portal/search"}};
 };
 
 TEST_F(Form10Test, OpeningLoadsBoardsListsChannelsAndCentresTheWindow) {

@@ -3,17 +3,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <memory>
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
 #include "common/cp949.h"
 #include "common/percent_encode.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/temp_dir.h"
@@ -55,16 +54,14 @@ protected:
     static constexpr char kForm[] = "http://s.test/soft/lane_desk/sendmail.php";
 
     MailWindowTest() {
-        for (const char* name : {"Frame1", "Text1", "Text2", "Text3", "Text4"})
-            controls.add(name, by_name[name]);
-        by_name["Frame1"].text = " Send Mail ";
+        controls[MailControl::Frame1].text = " Send Mail ";
         main.url = "http://news.test/a?id=1";
         preview.url = "http://scrap.test/b";
     }
     MailWindow& window() {
         if (!form) {
             form = std::make_unique<MailWindow>(
-                controls, MailWindow::Ports{own, watch, progress, dialogs, pump, clock},
+                controls.controls, MailWindow::Ports{own, watch, progress, dialogs, pump, clock},
                 ArticleSource{main,
                               [this]() -> const Browser& { return scrap_view ? preview : main; },
                               "http://home.test/"},
@@ -85,9 +82,9 @@ protected:
         countdown = runs;
     }
     void fill(const std::string& to, const std::string& name, const std::string& email) {
-        by_name["Text1"].text = to;
-        by_name["Text2"].text = name;
-        by_name["Text3"].text = email;
+        controls[MailControl::Text1].text = to;
+        controls[MailControl::Text2].text = name;
+        controls[MailControl::Text3].text = email;
     }
     std::filesystem::path info() const { return dir.path() / "info.res"; }
 
@@ -98,8 +95,7 @@ protected:
     FakeBrowser main, preview, own;
     FakeLoadWatch watch;
     FakeProgressBar progress;
-    std::map<std::string, FakeControl> by_name;
-    ControlSet controls;
+    FakeControls<MailControl> controls;
     bool scrap_view = false;
     int closes = 0;
     int countdown = 0;
@@ -110,19 +106,18 @@ TEST_F(MailWindowTest, OpeningFillsTheBoxesFromTheInfoFileAndClosingSavesThem) {
     std::ofstream(info(), std::ios::binary) << cp949::encode("to@x.kr|홍 길동\r\nsecond|line\r\n");
     window();
     EXPECT_EQ(own.navigations, std::vector<std::string>{"about: Get Ready.."});
-    EXPECT_EQ(by_name["Text1"].text, "to@x.kr");
-    EXPECT_EQ(by_name["Text2"].text, "홍 길동");
-    EXPECT_EQ(by_name["Text3"].text, "");
-    by_name["Text3"].text = "me@y.kr";
-    by_name["Text4"].text = "not kept";
+    EXPECT_EQ(controls[MailControl::Text1].text, "to@x.kr");
+    EXPECT_EQ(controls[MailControl::Text2].text, "홍 길동");
+    EXPECT_EQ(controls[MailControl::Text3].text, "");
+    controls[MailControl::Text3].text = "me@y.kr";
     window().Form_Unload();
     EXPECT_EQ(bytes_of(info()), cp949::encode("to@x.kr|홍 길동|me@y.kr\r\n"));
 }
 
 TEST_F(MailWindowTest, AMissingInfoFileGivesEmptyBoxesAndClosingCreatesIt) {
-    by_name["Text1"].text = "stale";
+    controls[MailControl::Text1].text = "stale";
     window().Form_Unload();
-    EXPECT_EQ(by_name["Text1"].text, "");
+    EXPECT_EQ(controls[MailControl::Text1].text, "");
     EXPECT_EQ(bytes_of(info()), "||\r\n");
 }
 
@@ -159,7 +154,7 @@ TEST_F(MailWindowTest, ASentMailIsReportedAfterTheFormAnsweredAndTheWindowCloses
     EXPECT_EQ(dialogs.boxes[0].title, "발송성공");
     EXPECT_EQ(dialogs.boxes[0].text,
               "기사발송완료\r\n\r\n▒ 도착메일 : to@x.kr\r\n▒ 도착시간 : 2026-12-09");
-    EXPECT_EQ(by_name["Frame1"].text, " Send Mail ");
+    EXPECT_EQ(controls[MailControl::Frame1].text, " Send Mail ");
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(bytes_of(info()), cp949::encode("to@x.kr|홍 길동|me@y.kr\r\n"));
 }
@@ -174,8 +169,8 @@ TEST_F(MailWindowTest, NoSuccessWithoutASuccessStatusAndTheWindowKeepsItsTexts) 
         window().Command1_Click();
         ASSERT_EQ(dialogs.boxes.size(), 1u);
         EXPECT_EQ(dialogs.boxes[0].title, "발송실패");
-        EXPECT_EQ(by_name["Frame1"].text, " Send Mail ");
-        EXPECT_EQ(by_name["Text1"].text, "to@x.kr");
+        EXPECT_EQ(controls[MailControl::Frame1].text, " Send Mail ");
+        EXPECT_EQ(controls[MailControl::Text1].text, "to@x.kr");
         EXPECT_EQ(closes, 0);
         EXPECT_FALSE(std::filesystem::exists(info()));
         // A server that never answers is given up on after the bounded wait.

@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
 #include "common/cp949.h"
 #include "fake_lists.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/file_size_limit.h"
@@ -218,15 +218,13 @@ TEST_F(ScrapbookPane, DoubleClickOpensTheSelectedScrapInThePreview) {
 class ScrapDialogTest : public ::testing::Test {
 protected:
     ScrapDialogTest() {
-        controls.add("Text1", text1);
-        controls.add("Text2", text2);
         main.url = "http://news.test/article?id=7";
         preview.url = "http://scrap.test/kept";
     }
     ScrapDialog& dialog() {
         if (!form) {
             form = std::make_unique<ScrapDialog>(
-                controls,
+                window.controls,
                 ArticleSource{main,
                               [this]() -> const Browser& { return scrap_view ? preview : main; },
                               "http://home.test/"},
@@ -241,8 +239,9 @@ protected:
     FakeClock clock;
     FakeDialogs dialogs;
     FakeBrowser main, preview;
-    FakeControl text1, text2;
-    ControlSet controls;
+    FakeControls<ScrapControl> window;
+    FakeControl& text1 = window[ScrapControl::Text1];
+    FakeControl& text2 = window[ScrapControl::Text2];
     bool scrap_view = false;
     int closes = 0;
     std::unique_ptr<ScrapDialog> form;

@@ -1,5 +1,4 @@
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -7,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_item_list.h"
@@ -31,36 +30,32 @@ struct MainWindowControls {
         form1.y = 500;
         form1.h = 9000;
         frame10.h = 390;
-        set.add("Form1", form1);
-        set.add("Frame10", frame10);
     }
     FakeControl form1, frame10;
-    ControlSet set;
 };
 
 class PortalSearchTest : public ::testing::Test {
 protected:
     PortalSearchTest() {
-        for (const char* name : {"Form8", "Combo1", "Text1"}) controls.add(name, by_name[name]);
         for (int i = 0; i < 6; ++i) {
             const std::string n = std::to_string(i);
             sites.push_back({"http://s" + n + ".test", "http://home" + n + ".test/"});
         }
     }
     void search(const std::string& engine, const std::string& query) {
-        by_name["Combo1"].text = engine;
-        by_name["Text1"].text = query;
+        controls[PortalSearchControl::Combo1].text = engine;
+        controls[PortalSearchControl::Text1].text = query;
         portal().Command1_Click();
     }
     PortalSearch& portal() {
         if (!controller)
             controller = std::make_unique<PortalSearch>(
-                controls, engines, main.set, web1, pump, [this] { ++focused; }, sites);
+                controls.controls, engines, main.form1, main.frame10, web1, pump,
+                [this] { ++focused; }, sites);
         return *controller;
     }
 
-    std::map<std::string, FakeControl> by_name;
-    ControlSet controls;
+    FakeControls<PortalSearchControl> controls;
     MainWindowControls main;
     FakeItemList engines;
     FakeBrowser web1;
@@ -104,8 +99,8 @@ TEST_F(PortalSearchTest, AnEngineNameNotInTheTableOpensNothingButRefocuses) {
 }
 
 TEST_F(PortalSearchTest, EnterInTheQueryBoxSearchesAndOtherKeysDoNot) {
-    by_name["Combo1"].text = "네이트";
-    by_name["Text1"].text = "q";
+    controls[PortalSearchControl::Combo1].text = "네이트";
+    controls[PortalSearchControl::Text1].text = "q";
     portal().Text1_KeyPress('a');
     EXPECT_TRUE(web1.navigations.empty());
     portal().Text1_KeyPress(PortalSearch::kEnterKey);
@@ -115,14 +110,14 @@ TEST_F(PortalSearchTest, EnterInTheQueryBoxSearchesAndOtherKeysDoNot) {
 
 TEST_F(PortalSearchTest, ActivationRebuildsTheListAndSelectsNaverButKeepsTheQuery) {
     engines.entries = {"leftover"};
-    by_name["Combo1"].text = "다음";
-    by_name["Text1"].text = "지난 검색";
+    controls[PortalSearchControl::Combo1].text = "다음";
+    controls[PortalSearchControl::Text1].text = "지난 검색";
     for (int round = 0; round < 2; ++round) {
         portal().Form_Activate();
         EXPECT_EQ(engines.entries, kEngineNames);
-        EXPECT_EQ(by_name["Combo1"].text, "네이버");
-        EXPECT_EQ(by_name["Text1"].text, "지난 검색");
-        by_name["Combo1"].text = "구글";
+        EXPECT_EQ(controls[PortalSearchControl::Combo1].text, "네이버");
+        EXPECT_EQ(controls[PortalSearchControl::Text1].text, "지난 검색");
+        controls[PortalSearchControl::Combo1].text = "구글";
     }
     EXPECT_EQ(focused, 2);
 }
@@ -139,23 +134,15 @@ TEST_F(PortalSearchTest, LogosOpenTheEnginesHomePages) {
     EXPECT_EQ(web1.navigations, homes);
 }
 
-TEST(SearchPlacement, SitsAboveTheStatusBarOrStaysWhenTheMainWindowIsIncomplete) {
+TEST(SearchPlacement, SitsAboveTheStatusBar) {
     MainWindowControls main;
     FakeControl window;
     window.h = 3000;
-    place_over_status_bar(window, main.set, PortalSearch::kLeftOffset);
+    place_over_status_bar(window, main.form1, main.frame10, PortalSearch::kLeftOffset);
     EXPECT_EQ(window.x, 1000 + 4350);
     EXPECT_EQ(window.y, 500 + 9000 - (390 + 3000 + 200));
-    place_over_status_bar(window, main.set, WebmailLogin::kLeftOffset);
+    place_over_status_bar(window, main.form1, main.frame10, WebmailLogin::kLeftOffset);
     EXPECT_EQ(window.x, 1000 + 3230);
-
-    ControlSet no_bar;
-    no_bar.add("Form1", main.form1);
-    FakeControl untouched;
-    untouched.x = 7;
-    untouched.y = 8;
-    place_over_status_bar(untouched, no_bar, PortalSearch::kLeftOffset);
-    EXPECT_EQ(std::pair(untouched.x, untouched.y), std::pair(7, 8));
 }
 
 class WebmailLoginTest : public ::testing::Test {
@@ -163,10 +150,8 @@ protected:
     static constexpr char kLoginPage[] = "https://login.test:8443/session/login.html";
 
     WebmailLoginTest() {
-        for (const char* name : {"Form7", "Combo1", "Text1", "Text2"})
-            controls.add(name, by_name[name]);
-        by_name["Text1"].text = "kim";
-        by_name["Text2"].text = "p&ss word";
+        controls[WebmailControl::Text1].text = "kim";
+        controls[WebmailControl::Text2].text = "p&ss word";
         web1.view.shown = false;
         for (int i = 0; i < 11; ++i) sites.provider_pages.push_back("http://p" + std::to_string(i));
         pump.on_event = [this] {
@@ -177,16 +162,15 @@ protected:
     WebmailLogin& login() {
         if (!controller)
             controller = std::make_unique<WebmailLogin>(
-                controls, providers, main.set, WebmailLogin::Ports{web1, dialogs, pump, clock},
-                [this] { ++focused; }, sites);
+                controls.controls, providers, main.form1, main.frame10,
+                WebmailLogin::Ports{web1, dialogs, pump, clock}, [this] { ++focused; }, sites);
         return *controller;
     }
     WebmailLogin::Sites sites{kLoginPage, {}, 30.0f};
     const std::vector<std::pair<std::string, std::string>> typed = {{"userid", "kim"},
                                                                     {"passwd", "p&ss word"}};
 
-    std::map<std::string, FakeControl> by_name;
-    ControlSet controls;
+    FakeControls<WebmailControl> controls;
     MainWindowControls main;
     FakeItemList providers;
     FakeBrowser web1;
@@ -201,13 +185,13 @@ protected:
 
 TEST_F(WebmailLoginTest, ActivationListsTheElevenProvidersAndSelectsDaum) {
     providers.entries = {"leftover"};
-    by_name["Combo1"].text = "야후";
+    controls[WebmailControl::Combo1].text = "야후";
     login().Form_Activate();
     EXPECT_EQ(providers.entries,
               (std::vector<std::string>{"다음", "엠팔", "네이트(라이코스)", "핫메일", "네이버",
                                         "오르지오", "파란", "코리아닷컴", "네띠앙", "야후",
                                         "구글(Gmail)"}));
-    EXPECT_EQ(by_name["Combo1"].text, "다음");
+    EXPECT_EQ(controls[WebmailControl::Combo1].text, "다음");
     EXPECT_EQ(focused, 1);
 }
 
@@ -235,7 +219,7 @@ TEST_F(WebmailLoginTest, QuickLoginOffersTheFieldsOnlyToTheLoginPageAndOpensIt) 
         web1.fill_result = displayed_is_login_page;
         web1.fills.clear();
         web1.navigations.clear();
-        by_name["Combo1"].text = displayed_is_login_page ? "야후" : "다음";
+        controls[WebmailControl::Combo1].text = displayed_is_login_page ? "야후" : "다음";
         login().Command1_Click();
         EXPECT_EQ(web1.navigations, std::vector<std::string>{kLoginPage});
         ASSERT_EQ(web1.fills.size(), 1u);

@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
 #include "common/cp949.h"
 #include "common/record_file.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_item_list.h"
@@ -86,9 +86,7 @@ constexpr char kProgram[] = "/opt/프레스 레인/lane_desk";
 class SettingsDialogTest : public ::testing::Test {
 protected:
     SettingsDialogTest() {
-        for (const char* name : {"Text1", "Combo1", "Command8", "Picture1"})
-            controls.add(name, by_name[name]);
-        by_name["Picture1"].shown = false;
+        window[SettingsControl::Picture1].shown = false;
         browser.title = "오늘의 신문";
         browser.url = "http://news.test/today";
         main_window.log = &log;
@@ -97,7 +95,7 @@ protected:
     SettingsDialog& dialog() {
         if (!dialog_) {
             dialog_ = std::make_unique<SettingsDialog>(
-                controls,
+                window.controls,
                 SettingsDialog::Ports{combo1, check1, check2, dialogs, pump, screen, auto_start,
                                       browser, main_window},
                 SettingsDialog::Addresses{"http://home.test/", "http://shop.test/",
@@ -112,11 +110,10 @@ protected:
     }
     std::filesystem::path settings() const { return dir.path() / "lane_desk_setting.res"; }
     std::filesystem::path radio() const { return dir.path() / "lane_desk_setting_radio.res"; }
-    std::string& text(const char* control) { return by_name[control].text; }
+    std::string& text(SettingsControl control) { return window[control].text; }
 
     TempDir dir;
-    std::map<std::string, FakeControl> by_name;
-    ControlSet controls;
+    FakeControls<SettingsControl> window;
     FakeItemList combo1;
     FakeCheckBox check1, check2;
     FakeDialogs dialogs;
@@ -133,9 +130,9 @@ protected:
 
 TEST_F(SettingsDialogTest, WithoutFilesOpensEmptyAndOkWritesAnEmptyStartPageWithPopupsAllowed) {
     dialog();
-    EXPECT_EQ(text("Text1"), "");
+    EXPECT_EQ(text(SettingsControl::Text1), "");
     EXPECT_FALSE(check1.checked());
-    EXPECT_EQ(text("Combo1"), "");
+    EXPECT_EQ(text(SettingsControl::Combo1), "");
     EXPECT_TRUE(combo1.entries.empty());
     EXPECT_FALSE(check2.checked());
 
@@ -169,10 +166,10 @@ TEST_F(SettingsDialogTest, SecondFieldTurnsTheBoxOnOnlyForANumberOtherThanZero) 
         SCOPED_TRACE(c.line);
         write(settings(), c.line);
         dialog_.reset();
-        text("Text1").clear();
+        text(SettingsControl::Text1).clear();
         check1.value = false;
         dialog();
-        EXPECT_EQ(text("Text1"), c.start_page);
+        EXPECT_EQ(text(SettingsControl::Text1), c.start_page);
         EXPECT_EQ(check1.checked(), c.on);
     }
 }
@@ -180,9 +177,9 @@ TEST_F(SettingsDialogTest, SecondFieldTurnsTheBoxOnOnlyForANumberOtherThanZero) 
 TEST_F(SettingsDialogTest, OkAndApplyWriteTheStartPageInCp949AndABarInItCannotSplitTheLine) {
     write(settings(), cp949::encode("http://신문.kr/|0\r\n"));
     dialog();
-    EXPECT_EQ(text("Text1"), "http://신문.kr/");
+    EXPECT_EQ(text(SettingsControl::Text1), "http://신문.kr/");
 
-    text("Text1") = "http://x.kr/?q=a|1";
+    text(SettingsControl::Text1) = "http://x.kr/?q=a|1";
     check1.value = false;
     dialog().Command3_Click();
     EXPECT_EQ(closes, 0);
@@ -192,7 +189,7 @@ TEST_F(SettingsDialogTest, OkAndApplyWriteTheStartPageInCp949AndABarInItCannotSp
     const Record line = split_fields(RecordFile(settings()).first_line());
     EXPECT_EQ(line, (Record{"http://x.kr/?q=a%7C1", "0"}));
 
-    text("Text1") = "http://신문.kr/";
+    text(SettingsControl::Text1) = "http://신문.kr/";
     check1.value = true;
     dialog().Command1_Click();
     EXPECT_EQ(closes, 1);
@@ -203,7 +200,7 @@ TEST_F(SettingsDialogTest, AFailedSaveSaysSoKeepsTheFileAndTheDialogOpen) {
     const std::string before = "http://old.kr/|1\r\n";
     write(settings(), before);
     dialog();
-    text("Text1") = "http://a-much-longer-start-page.kr/";
+    text(SettingsControl::Text1) = "http://a-much-longer-start-page.kr/";
     {
         FileSizeLimit full(before.size());
         dialog().Command3_Click();
@@ -222,10 +219,10 @@ TEST_F(SettingsDialogTest, CancelKeepsTheStartPageButSavesTheChannelOnce) {
     write(settings(), "http://old.kr/|1\r\n");
     write(radio(), cp949::encode("KBS 1라디오\r\n"));
     dialog();
-    EXPECT_EQ(text("Combo1"), "KBS 1라디오");
-    text("Text1") = "http://new.kr/";
+    EXPECT_EQ(text(SettingsControl::Combo1), "KBS 1라디오");
+    text(SettingsControl::Text1) = "http://new.kr/";
     check1.value = false;
-    text("Combo1") = "MBC FM4U";
+    text(SettingsControl::Combo1) = "MBC FM4U";
     dialog().Command2_Click();
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(bytes_of(settings()), "http://old.kr/|1\r\n");
@@ -240,7 +237,7 @@ TEST_F(SettingsDialogTest, CancelKeepsTheStartPageButSavesTheChannelOnce) {
 TEST_F(SettingsDialogTest, EmptyingTheChannelTurnsAutoPlayOff) {
     write(radio(), "MBC FM4U\r\n");
     dialog();
-    text("Combo1").clear();
+    text(SettingsControl::Combo1).clear();
     dialog().Form_Unload();
     EXPECT_EQ(bytes_of(radio()), "\r\n");
     EXPECT_EQ(RecordFile(radio()).first_line(), "");
@@ -265,9 +262,9 @@ TEST_F(SettingsDialogTest, OpeningFillsTheControlsInOrderThenRewritesAnEntryItFi
     auto_start.value = "/old/folder/lane_desk";
     auto_start.on_read = [this] {
         // The entry is read last, after the tooltip, the list and the channel are in place.
-        EXPECT_EQ(by_name["Command8"].tip, "오늘의 신문 -> 첫페이지로 설정합니다");
+        EXPECT_EQ(window[SettingsControl::Command8].tip, "오늘의 신문 -> 첫페이지로 설정합니다");
         EXPECT_EQ(combo1.entries, (std::vector<std::string>{"KBS"}));
-        EXPECT_EQ(text("Combo1"), "KBS");
+        EXPECT_EQ(text(SettingsControl::Combo1), "KBS");
     };
     dialog();
     EXPECT_TRUE(check2.checked());
@@ -310,7 +307,7 @@ TEST_F(SettingsDialogTest, StartPageButtonsOnlyReplaceTheText) {
     };
     for (const auto& c : cases) {
         (dialog().*c.click)();
-        EXPECT_EQ(text("Text1"), c.address);
+        EXPECT_EQ(text(SettingsControl::Text1), c.address);
     }
     EXPECT_FALSE(std::filesystem::exists(settings()));
 }
@@ -346,9 +343,9 @@ TEST_F(SettingsDialogTest, ResetForgetsTheGeometryEvenWhenTheWindowRefusesTheNew
 
 TEST_F(SettingsDialogTest, HelpPictureAndUnofferedDownload) {
     dialog().Command10_Click();
-    EXPECT_TRUE(by_name["Picture1"].shown);
+    EXPECT_TRUE(window[SettingsControl::Picture1].shown);
     dialog().Label7_Click();
-    EXPECT_FALSE(by_name["Picture1"].shown);
+    EXPECT_FALSE(window[SettingsControl::Picture1].shown);
 
     dialog().Command11_Click();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
@@ -507,7 +504,7 @@ TEST(DefaultAutostartFolder, FollowsTheBaseDirectoryRules) {
 TEST_F(SettingsDialogTest, OpeningRepairsARealEntryLeftByAMovedProgram) {
     XdgAutoStart real(dir.path() / "autostart");
     real.register_program(AutoStart::kValueName, "/old place/lane_desk");
-    SettingsDialog form(controls,
+    SettingsDialog form(window.controls,
                         SettingsDialog::Ports{combo1, check1, check2, dialogs, pump, screen, real,
                                               browser, main_window},
                         {}, dir.path(), kProgram, nullptr);

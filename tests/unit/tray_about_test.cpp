@@ -1,12 +1,10 @@
-#include <deque>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
 #include "fakes/fake_clock.h"
-#include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "shell/about_window.h"
 #include "shell/tray.h"
 
@@ -101,21 +99,17 @@ TEST(TrayGuard, ANotificationDuringAnotherIsDropped) {
 }
 
 TEST(AboutWindow, ShowsTheVersionAndTheHistoryInItsOrder) {
-    std::deque<FakeControl> fakes;
-    ControlSet controls;
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
-                             "Label8", "Text1", "Text2", "Text3", "Command1"}) {
-        controls.add(name, fakes.emplace_back());
-    }
+    FakeControls<AboutControl> controls;
     bool closed = false;
-    AboutWindow about(controls, "4.47", "http://www.presslane.co.kr", [&] { closed = true; });
+    AboutWindow about(controls.controls, "4.47", "http://www.presslane.co.kr",
+                      [&] { closed = true; });
     about.Form_Load();
-    EXPECT_EQ(controls.find("Label2")->caption(), "Lane Desk 4.47");
-    EXPECT_EQ(controls.find("Label1")->caption(), "\"손가락 하나로 모든 뉴스를...\"");
-    EXPECT_EQ(controls.find("Label8")->caption(), "홈페이지: http://www.presslane.co.kr");
-    EXPECT_EQ(controls.find("Label7")->caption().rfind("이메일: ", 0), 0u);
+    EXPECT_EQ(controls[AboutControl::Label2].text, "Lane Desk 4.47");
+    EXPECT_EQ(controls[AboutControl::Label1].text, "\"손가락 하나로 모든 뉴스를...\"");
+    EXPECT_EQ(controls[AboutControl::Label8].text, "홈페이지: http://www.presslane.co.kr");
+    EXPECT_EQ(controls[AboutControl::Label7].text.rfind("이메일: ", 0), 0u);
 
-    const std::string history = controls.find("Text1")->caption();
+    const std::string history = controls[AboutControl::Text1].text;
     EXPECT_EQ(history.rfind(
                   "(Upgrade History)\r\n\r\n2005.3.20 : 프레스레인 미디어 채널 기능 보강\r\n", 0),
               0u);
@@ -138,10 +132,10 @@ TEST(AboutWindow, ShowsTheVersionAndTheHistoryInItsOrder) {
             "2004.07.23 : 뉴스 스크랩 기능 추가\r\n2004.07.17 : 시작페이지 설정 기능 추가\r\n"),
         std::string::npos);
 
-    const std::string terms = controls.find("Text3")->caption();
+    const std::string terms = controls[AboutControl::Text3].text;
     EXPECT_LT(terms.find("\r\n1. "), terms.find("\r\n2. "));
     EXPECT_LT(terms.find("\r\n2. "), terms.find("\r\n3. "));
-    EXPECT_EQ(controls.find("Text2")->caption().rfind("(도움주신분들)\r\n", 0), 0u);
+    EXPECT_EQ(controls[AboutControl::Text2].text.rfind("(도움주신분들)\r\n", 0), 0u);
 
     about.Command1_Click();
     EXPECT_TRUE(closed);

@@ -81,7 +81,7 @@ Form5::Form5(Browser& main, Dialogs& dialogs, EventPump& pump,
 
     list_ = std::make_unique<WidgetListBox>(list);
     controller_ = std::make_unique<BookmarksWindow>(
-        controls_, *list_, main, dialogs, pump, app_folder,
+        Controls<BookmarksControl>(controls_), *list_, main, dialogs, pump, app_folder,
         BookmarksWindow::Hooks{[address] { address->setFocus(); },
                                std::move(hooks.show_browsing_view),
                                std::move(hooks.load_bookmark_titles), [this] { close(); }});

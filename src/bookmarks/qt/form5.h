@@ -32,7 +32,6 @@ public:
     ~Form5() override;
 
     BookmarksWindow& controller() { return *controller_; }
-    const ControlSet& controls() const { return controls_; }
 
     void done(int result) override;
 

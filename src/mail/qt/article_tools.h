@@ -6,7 +6,7 @@
 #include <string>
 
 #include "browse/browser_host.h"
-#include "scrap/article_source.h"
+#include "browse/article_source.h"
 
 class QWidget;
 

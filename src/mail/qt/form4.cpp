@@ -59,8 +59,9 @@ Form4::Form4(ArticleSource source, std::string mail_form, Dialogs& dialogs, Even
     resize(480, 520);
 
     controller_ = std::make_unique<MailWindow>(
-        controls_, MailWindow::Ports{*browser_, *watch_, *progress_, dialogs, pump, clock},
-        std::move(source), std::move(mail_form), app_folder, [this] { close(); });
+        Controls<MailControl>(controls_),
+        MailWindow::Ports{*browser_, *watch_, *progress_, dialogs, pump, clock}, std::move(source),
+        std::move(mail_form), app_folder, [this] { close(); });
     connect(send, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     controller_->Form_Load();
 }

@@ -28,10 +28,6 @@ public:
           const Clock& clock, const std::filesystem::path& app_folder, QWidget* parent = nullptr);
     ~Form4() override;
 
-    MailWindow& controller() { return *controller_; }
-    const ControlSet& controls() const { return controls_; }
-    WebBrowser& WebBrowser1() { return *browser_; }
-
     void done(int result) override;
 
     // Opens the window modally and returns when it has closed.

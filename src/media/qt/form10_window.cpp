@@ -85,30 +85,27 @@ Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
     auto* search =
         button("Command88", "대한민국 방송사 모두 보기", everyone, frame1, 2370, 2100, 3090, 450);
 
-    auto* frame2 = controls_.add("Frame2", new QGroupBox("방송채널에 대한 게시판", this), 5880, 90,
-                                 5160, 7650);
-    frame2->setEnabled(false);
-    frame2->hide();
-    board1_ = new WebBrowser(frame2);
+    frame2_ = controls_.add("Frame2", new QGroupBox("방송채널에 대한 게시판", this), 5880, 90, 5160,
+                            7650);
+    frame2_->setEnabled(false);
+    frame2_->hide();
+    board1_ = new WebBrowser(frame2_);
     board1_->setObjectName("WebBrowser1");
     board1_->setGeometry(px(90), px(300), px(4980), px(3600));
     controls_.add("WebBrowser1", board1_->control());
-    board2_ = new WebBrowser(frame2);
+    board2_ = new WebBrowser(frame2_);
     board2_->setObjectName("WebBrowser2");
     board2_->setGeometry(px(90), px(3960), px(4980), px(3600));
     controls_.add("WebBrowser2", board2_->control());
 
     controller_ = std::make_unique<Form10>(
-        controls_, context.main_controls,
+        Controls<MediaSettingsControl>(controls_),
         Form10::Ports{context.dialogs, context.pump, context.clock, *items_, *board1_, *board2_,
-                      context.main_browser, context.player},
+                      context.main_browser, context.player, context.frame8, context.label26,
+                      screen_},
         context.app_folder,
         Form10::Addresses{kPlaceholder, endpoints::radio_board("lane_desk02"),
-                          endpoints::radio_board("lane_desk01"), endpoints::broadcaster_search()},
-        [] {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            return screen ? WidgetControl::to_twips(screen->geometry().width()) : 0;
-        });
+                          endpoints::radio_board("lane_desk01"), endpoints::broadcaster_search()});
 
     Form10* c = controller_.get();
     connect(add_button, &QPushButton::clicked, this, [c] { c->Command1_Click(); });
@@ -126,7 +123,7 @@ Form10Window::~Form10Window() = default;
 int Form10Window::run() {
     controller_->Form_Load();
     // Controls carry no enabled state, so the boards' frame is enabled here with show_boards.
-    if (auto* frame2 = findChild<QGroupBox*>("Frame2")) frame2->setEnabled(true);
+    frame2_->setEnabled(true);
     return exec();
 }
 

@@ -8,12 +8,15 @@
 #include "common/qt/widget_control_set.h"
 #include "media/form10.h"
 #include "common/qt/combo_items.h"
+#include "common/qt/qt_screen.h"
 
 class QComboBox;
+class QGroupBox;
 
 namespace presslane {
 
 class Clock;
+class Control;
 class Dialogs;
 class EventPump;
 class MediaPlayer;
@@ -30,15 +33,14 @@ public:
         Clock& clock;
         WebBrowser& main_browser;
         MediaPlayer& player;
-        const ControlSet& main_controls;
+        Control& frame8;   // the main window's media pane
+        Control& label26;  // the main window's status label
         std::filesystem::path app_folder;
     };
 
     Form10Window(Context context, QWidget* parent);
     ~Form10Window() override;
 
-    Form10& controller() { return *controller_; }
-    const ControlSet& controls() const { return controls_; }
     // Form_Load, then shown modally until its close box is pressed.
     int run();
 
@@ -49,7 +51,9 @@ protected:
 private:
     WidgetControlSet controls_;
     QComboBox* combo1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
     std::unique_ptr<ComboItems> items_;
+    QtScreen screen_;
     WebBrowser* board1_ = nullptr;
     WebBrowser* board2_ = nullptr;
     std::unique_ptr<Form10> controller_;

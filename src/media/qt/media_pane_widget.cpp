@@ -150,7 +150,8 @@ void MediaPaneWidget::end_drag() {
 void MediaPaneWidget::open_media_settings() {
     Form10Window window(
         Form10Window::Context{context_.dialogs, context_.pump, context_.clock,
-                              context_.main_browser, *player_, controls_, context_.app_folder},
+                              context_.main_browser, *player_, *controls_.find("Frame8"),
+                              *controls_.find("Label26"), context_.app_folder},
         pane_->window());
     window.run();
 }

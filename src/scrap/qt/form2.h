@@ -24,9 +24,6 @@ public:
           const std::filesystem::path& app_folder, QWidget* parent = nullptr);
     ~Form2() override;
 
-    ScrapDialog& controller() { return *controller_; }
-    const ControlSet& controls() const { return controls_; }
-
     // Opens the dialog modally and returns when it has closed.
     static void open(ArticleSource source, Dialogs& dialogs, const Clock& clock,
                      const std::filesystem::path& app_folder, QWidget* parent);

@@ -17,8 +17,8 @@
 
 namespace presslane {
 
-Form7::Form7(const ControlSet& main_window, WebmailLogin::Ports ports, WebmailLogin::Sites sites,
-             QWidget* parent)
+Form7::Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports ports,
+             WebmailLogin::Sites sites, QWidget* parent)
     : SearchDialog("Form7", WebmailLogin::kCaption, parent) {
     auto* banner = controls_.add("Image1", new QLabel);
     banner->setPixmap(envelope_picture());
@@ -83,7 +83,8 @@ Form7::Form7(const ControlSet& main_window, WebmailLogin::Ports ports, WebmailLo
 
     providers_ = std::make_unique<ComboItems>(combo);
     controller_ = std::make_unique<WebmailLogin>(
-        controls_, *providers_, main_window, ports, [id] { id->setFocus(); }, std::move(sites));
+        Controls<WebmailControl>(controls_), *providers_, form1, frame10, ports,
+        [id] { id->setFocus(); }, std::move(sites));
     connect(login, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     connect(password, &QLineEdit::returnPressed, this,
             [this] { controller_->Text2_KeyPress(WebmailLogin::kEnterKey); });

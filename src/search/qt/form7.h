@@ -8,17 +8,18 @@
 
 namespace presslane {
 
+class Control;
+
 // The web-mail window on Qt: builds the controls of Form7 and forwards their events to the
 // WebmailLogin controller; every activation of the window runs its Form_Activate, and every route
 // that closes it runs Form_Unload once.
 class Form7 : public SearchDialog {
     Q_OBJECT
 public:
-    Form7(const ControlSet& main_window, WebmailLogin::Ports ports,
+    // form1, frame10: the main window's outer frame and status bar.
+    Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports ports,
           WebmailLogin::Sites sites = WebmailLogin::default_sites(), QWidget* parent = nullptr);
     ~Form7() override;
-
-    WebmailLogin& controller() { return *controller_; }
 
     void done(int result) override;
 

@@ -14,7 +14,7 @@
 
 namespace presslane {
 
-Form8::Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
+Form8::Form8(const Control& form1, const Control& frame10, Browser& web1, EventPump& pump,
              std::vector<PortalSearch::Site> sites, QWidget* parent)
     : SearchDialog("Form8", PortalSearch::kCaption, parent) {
     auto* banner = controls_.add("Image1", new QLabel);
@@ -66,8 +66,8 @@ Form8::Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
 
     engines_ = std::make_unique<ComboItems>(combo);
     controller_ = std::make_unique<PortalSearch>(
-        controls_, *engines_, main_window, web1, pump, [query] { query->setFocus(); },
-        std::move(sites));
+        Controls<PortalSearchControl>(controls_), *engines_, form1, frame10, web1, pump,
+        [query] { query->setFocus(); }, std::move(sites));
     connect(search, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     connect(query, &QLineEdit::returnPressed, this,
             [this] { controller_->Text1_KeyPress(PortalSearch::kEnterKey); });

@@ -10,6 +10,7 @@
 namespace presslane {
 
 class Browser;
+class Control;
 class EventPump;
 
 // The portal search window on Qt: builds the controls of Form8 and forwards their events to the
@@ -17,12 +18,11 @@ class EventPump;
 class Form8 : public SearchDialog {
     Q_OBJECT
 public:
-    Form8(const ControlSet& main_window, Browser& web1, EventPump& pump,
+    // form1, frame10: the main window's outer frame and status bar.
+    Form8(const Control& form1, const Control& frame10, Browser& web1, EventPump& pump,
           std::vector<PortalSearch::Site> sites = PortalSearch::default_sites(),
           QWidget* parent = nullptr);
     ~Form8() override;
-
-    PortalSearch& controller() { return *controller_; }
 
 private:
     std::unique_ptr<ComboItems> engines_;

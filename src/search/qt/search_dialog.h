@@ -9,13 +9,10 @@
 namespace presslane {
 
 // What the two search windows share: their controls by name (the window itself under its own
-// name), a placement that runs again the first time the window manager has framed the window,
-// and a step that runs at every activation.
+// name, gathered by each window for its controller), a placement that runs again the first time the
+// window manager has framed the window, and a step that runs at every activation.
 class SearchDialog : public QDialog {
     Q_OBJECT
-public:
-    const ControlSet& controls() const { return controls_; }
-
 protected:
     SearchDialog(const char* name, const char* caption, QWidget* parent);
 

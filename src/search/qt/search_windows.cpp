@@ -26,9 +26,10 @@ void run(F* window) {
 
 }  // namespace
 
-SearchWindows::SearchWindows(const ControlSet& main_window, WebBrowser& web1, Dialogs& dialogs,
-                             EventPump& pump, const Clock& clock, QWidget* parent)
-    : main_window_(main_window),
+SearchWindows::SearchWindows(const Control& form1, const Control& frame10, WebBrowser& web1,
+                             Dialogs& dialogs, EventPump& pump, const Clock& clock, QWidget* parent)
+    : form1_(form1),
+      frame10_(frame10),
       web1_(web1),
       dialogs_(dialogs),
       pump_(pump),
@@ -48,7 +49,7 @@ void SearchWindows::open_portal_search() {
         return;
     }
     const std::weak_ptr<void> alive = alive_;
-    form8_ = new Form8(main_window_, web1_, pump_, PortalSearch::default_sites(), parent_);
+    form8_ = new Form8(form1_, frame10_, web1_, pump_, PortalSearch::default_sites(), parent_);
     run(form8_.data());
     if (!alive.expired()) unload(form7_);
 }
@@ -58,7 +59,7 @@ void SearchWindows::open_webmail() {
         form7_->activateWindow();
         return;
     }
-    form7_ = new Form7(main_window_, WebmailLogin::Ports{web1_, dialogs_, pump_, clock_},
+    form7_ = new Form7(form1_, frame10_, WebmailLogin::Ports{web1_, dialogs_, pump_, clock_},
                        WebmailLogin::default_sites(), parent_);
     const std::weak_ptr<void> alive = alive_;
     run(form7_.data());

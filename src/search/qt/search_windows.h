@@ -12,7 +12,7 @@ class QWidget;
 namespace presslane {
 
 class Clock;
-class ControlSet;
+class Control;
 class Dialogs;
 class EventPump;
 class WebBrowser;
@@ -21,8 +21,8 @@ class WebBrowser;
 // modally, is built anew for every opening, and unloads the other when it closes.
 class SearchWindows {
 public:
-    // main_window: the main window's controls ("Form1", "Frame10"); web1: its main browser.
-    SearchWindows(const ControlSet& main_window, WebBrowser& web1, Dialogs& dialogs,
+    // form1, frame10: the main window's outer frame and status bar; web1: its main browser.
+    SearchWindows(const Control& form1, const Control& frame10, WebBrowser& web1, Dialogs& dialogs,
                   EventPump& pump, const Clock& clock, QWidget* parent);
     ~SearchWindows();
 
@@ -36,7 +36,8 @@ public:
     Form7* webmail() const { return form7_; }
 
 private:
-    const ControlSet& main_window_;
+    const Control& form1_;
+    const Control& frame10_;
     WebBrowser& web1_;
     Dialogs& dialogs_;
     EventPump& pump_;

@@ -94,7 +94,7 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     check1_ = std::make_unique<CheckBoxControl>(check1);
     check2_ = std::make_unique<CheckBoxControl>(check2);
     controller_ = std::make_unique<SettingsDialog>(
-        controls_,
+        Controls<SettingsControl>(controls_),
         SettingsDialog::Ports{*combo1_items_, *check1_, *check2_, context.dialogs, context.pump,
                               context.screen, context.auto_start, context.main_browser,
                               context.main_window},

@@ -41,9 +41,6 @@ public:
     explicit Form3(Context context, QWidget* parent = nullptr);
     ~Form3() override;
 
-    SettingsDialog& controller() { return *controller_; }
-    const ControlSet& controls() const { return controls_; }
-
     void done(int result) override;
 
     // Opens the dialog modally and returns when it has closed.

@@ -148,8 +148,9 @@ Form1::Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
         std::move(app_folder), std::move(addresses), std::move(hooks));
     connect_browser();
     build_menu_bar();
-    searches_ = std::make_unique<SearchWindows>(controls_, *web1_, ports.dialogs, ports.pump,
-                                                ports.clock, this);
+    searches_ =
+        std::make_unique<SearchWindows>(*controls_.find("Form1"), *controls_.find("Frame10"),
+                                        *web1_, ports.dialogs, ports.pump, ports.clock, this);
     on_click("Picture15", [this] { searches_->open_portal_search(); });
     on_click("Picture14", [this] { searches_->open_webmail(); });
 

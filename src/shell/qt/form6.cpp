@@ -48,8 +48,9 @@ Form6::Form6(std::string version, std::string home_page, QWidget* parent) : QDia
     auto* ok = controls_.add("Command1", new QPushButton(this), 4200, 6000, 1215, 495);
     ok->setDefault(true);
 
-    controller_ = std::make_unique<AboutWindow>(controls_, std::move(version), std::move(home_page),
-                                                [this] { close(); });
+    controller_ =
+        std::make_unique<AboutWindow>(Controls<AboutControl>(controls_), std::move(version),
+                                      std::move(home_page), [this] { close(); });
     connect(ok, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     controller_->Form_Load();
 

@@ -17,9 +17,6 @@ public:
     Form6(std::string version, std::string home_page, QWidget* parent = nullptr);
     ~Form6() override;
 
-    AboutWindow& controller() { return *controller_; }
-    const ControlSet& controls() const { return controls_; }
-
     // Opens the window modally and returns when it has closed.
     static void open(std::string version, std::string home_page, QWidget* parent);
 

@@ -23,7 +23,6 @@
 #include <QWebEnginePage>
 
 #include "browse/qt/web_browser.h"
-#include "common/control_set.h"
 #include "common/qt/qt_clock.h"
 #include "common/qt/qt_dialogs.h"
 #include "common/qt/qt_event_pump.h"
@@ -150,13 +149,10 @@ struct MainWindow {
     MainWindow() {
         form1.setGeometry(100, 80, 900, 700);
         frame10.setGeometry(0, 660, 900, 26);
-        set.add("Form1", form1_port);
-        set.add("Frame10", frame10_port);
     }
     QWidget form1;
     QFrame frame10{&form1};
     WidgetControl form1_port{&form1}, frame10_port{&frame10};
-    ControlSet set;
 };
 
 class SearchWindowsTest : public ::testing::Test {
@@ -171,9 +167,9 @@ protected:
         return form.findChild<W*>(name);
     }
     std::unique_ptr<Form7> webmail(const std::string& login_page, float wait_seconds) {
-        auto form =
-            std::make_unique<Form7>(main.set, WebmailLogin::Ports{web1, dialogs, pump, clock},
-                                    WebmailLogin::Sites{login_page, {}, wait_seconds});
+        auto form = std::make_unique<Form7>(main.form1_port, main.frame10_port,
+                                            WebmailLogin::Ports{web1, dialogs, pump, clock},
+                                            WebmailLogin::Sites{login_page, {}, wait_seconds});
         form->show();
         child<QLineEdit>(*form, "Text1")->setText("kim");
         child<QLineEdit>(*form, "Text2")->setText("p&ss 암호");
@@ -269,7 +265,7 @@ TEST_F(SearchWindowsTest, WaitingLoginGivesUpWithItsMessageWhenTheFieldsNeverApp
 
 TEST_F(SearchWindowsTest, PortalSearchSendsTheQueryBytesWhole) {
     std::vector<PortalSearch::Site> sites(6, {server().url(""), server().url("/home")});
-    Form8 form(main.set, web1, pump, sites);
+    Form8 form(main.form1_port, main.frame10_port, web1, pump, sites);
     form.show();
     // Activation selects "네이버"; the test chooses its engines after that.
     ASSERT_TRUE(pump_until([&] { return form.isActiveWindow(); }));
@@ -298,7 +294,7 @@ TEST_F(SearchWindowsTest, PortalSearchSendsTheQueryBytesWhole) {
 // Each window opens modally above the main window's status bar and is gone once it closes.
 TEST_F(SearchWindowsTest, EachWindowOpensModallyAndIsReleasedWhenItCloses) {
     main.form1.show();
-    SearchWindows windows(main.set, web1, dialogs, pump, clock, nullptr);
+    SearchWindows windows(main.form1_port, main.frame10_port, web1, dialogs, pump, clock, nullptr);
     std::vector<std::string> seen;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {

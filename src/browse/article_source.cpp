@@ -1,4 +1,4 @@
-#include "scrap/article_source.h"
+#include "browse/article_source.h"
 
 #include "browse/browser.h"
 #include "browse/browser_host.h"

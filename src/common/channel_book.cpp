@@ -1,4 +1,4 @@
-#include "media/channel_book.h"
+#include "common/channel_book.h"
 
 #include <system_error>
 
