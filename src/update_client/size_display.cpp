@@ -4,6 +4,7 @@
 
 #include "common/control.h"
 #include "common/control_set.h"
+#include "filedown/file_down_control.h"
 
 namespace presslane {
 
@@ -23,17 +24,17 @@ void show_progress(const ControlSet& controls, ProgressBar& bar, std::int32_t re
 
 std::string download_error_line(std::int16_t code) {
     switch (code) {
-        case 0:
+        case FileDownControl::kNoServer:
             return "서버를 찾을 수 없습니다.";
-        case 1:
+        case FileDownControl::kNotFound:
             return "서버에서 파일을 찾을 수 없습니다.";
-        case 2:
+        case FileDownControl::kHttpStatus:
             return "서버가 오류로 응답하여 파일을 받지 못했습니다.";
-        case 3:
+        case FileDownControl::kSocket:
             return "파일을 받는 중에 연결이 끊기거나 멈추었습니다.";
-        case 4:
+        case FileDownControl::kBusy:
             return "이미 작업이 진행중입니다...";
-        case 5:
+        case FileDownControl::kFileWrite:
             return "파일을 저장하지 못했습니다. 디스크 공간을 확인해 주세요.";
         default:
             return {};

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "update_client/release_download.h"
+
 namespace presslane {
 
 class Clock;
@@ -11,7 +13,6 @@ class ControlSet;
 class EventPump;
 class FileDownControl;
 class ProgressBar;
-class ReleaseInstaller;
 class Shell;
 
 // The update window (Form11): downloads the updater with its download control, puts it in place
@@ -42,16 +43,11 @@ public:
 
     void ShowInfo(const std::string& text);
 
-    std::string TempFileName, TargetFileName, DownloadURL;
-
 private:
     const ControlSet& controls_;
     ProgressBar& progress_;
-    FileDownControl* down_;
-    ReleaseInstaller& installer_;
+    ReleaseDownload download_;
     Ports ports_;
-    std::filesystem::path folder_;
-    std::string download_url_;
     std::string product_address_;
 };
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "update_client/release_download.h"
 #include "updater/window_closer.h"
 
 namespace presslane {
@@ -15,7 +16,6 @@ class Dialogs;
 class EventPump;
 class FileDownControl;
 class ProgressBar;
-class ReleaseInstaller;
 class Shell;
 
 // The updater's window (frmDemo): its load runs the whole update. It closes a running main
@@ -50,24 +50,17 @@ public:
     void ShowInfo(const std::string& text);
     void Delay(float seconds);
     void CloseWindowByTitle(const std::string& title);
-    std::optional<WindowCloser::Window> FindWindowByTitle(const std::string& title);
-    // True to go on with the next window.
-    bool MatchWindowTitle(WindowCloser::Window window);
-
-    std::string TempFileName, TargetFileName, DownloadURL;
-    std::string SearchTitle;
-    std::optional<WindowCloser::Window> FoundWindow;
 
 private:
-    const ControlSet& controls_;
-    ProgressBar& progress_;
+    std::optional<WindowCloser::Window> FindWindowByTitle(const std::string& title);
+    // True when the window's title, as far as it is compared, holds `search`.
+    bool MatchWindowTitle(WindowCloser::Window window, const std::string& search);
     void report_failure(const std::string& cause);
 
-    FileDownControl* down_;
-    ReleaseInstaller& installer_;
+    const ControlSet& controls_;
+    ProgressBar& progress_;
+    ReleaseDownload download_;
     Ports ports_;
-    std::filesystem::path folder_;
-    std::string download_url_;
     // Set only once a verified new program is in place: nothing else lets the question come.
     bool installed_ = false;
 };

@@ -247,7 +247,6 @@ TEST_F(UpdateWindowTest, ProgressShowsTheSizeAndCopesWithSizeZero) {
 TEST_F(UpdateWindowTest, CompletionReplacesTheUpdaterStartsItAndEnds) {
     write_file(dir.path() / "update", "old updater");
     write_file(dir.path() / "temp_file_update.exe", publish(kUpdaterUrl));
-    window.DownloadURL = kUpdaterUrl;
     EXPECT_THROW(window.FileDown_OnComplete(11), ProcessEnded);
     EXPECT_EQ(read_file(dir.path() / "update"), read_file(keys.path() / "update.exe"));
     EXPECT_EQ(shell.started, std::vector<std::string>{(dir.path() / "update").string()});
@@ -259,7 +258,6 @@ TEST_F(UpdateWindowTest, UnprovenFileIsNotInstalledAndTheWindowStays) {
     write_file(dir.path() / "update", "old updater");
     publish(kUpdaterUrl);
     write_file(dir.path() / "temp_file_update.exe", "<html>maintenance</html>");
-    window.DownloadURL = kUpdaterUrl;
     window.FileDown_OnComplete(24);
     EXPECT_EQ(read_file(dir.path() / "update"), "old updater");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "temp_file_update.exe"));
