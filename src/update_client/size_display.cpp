@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "common/control.h"
-#include "common/control_set.h"
 #include "filedown/file_down_control.h"
 
 namespace presslane {
 
-void show_progress(const ControlSet& controls, ProgressBar& bar, std::int32_t received,
-                   std::int32_t file_size) {
+void show_progress(const Controls<DownloadControl>& controls, ProgressBar& bar,
+                   std::int32_t received, std::int32_t file_size) {
     if (file_size > 0) {
         // A bar still showing a larger earlier download refuses a maximum below its value.
         if (!bar.set_max(file_size)) {
@@ -18,8 +17,8 @@ void show_progress(const ControlSet& controls, ProgressBar& bar, std::int32_t re
         }
         bar.set_value(std::clamp(received, 0, file_size));
     }
-    if (Control* size = controls.find("SizeInfo"))
-        size->set_caption(std::to_string(file_size > 0 ? file_size : received) + " Byte");
+    controls[DownloadControl::SizeInfo].set_caption(
+        std::to_string(file_size > 0 ? file_size : received) + " Byte");
 }
 
 std::string download_error_line(std::int16_t code) {
@@ -41,8 +40,9 @@ std::string download_error_line(std::int16_t code) {
     }
 }
 
-void append_log(const ControlSet& controls, const std::string& text) {
-    if (Control* log = controls.find("text1")) log->set_caption(log->caption() + text + "\r\n");
+void append_log(const Controls<DownloadControl>& controls, const std::string& text) {
+    Control& log = controls[DownloadControl::text1];
+    log.set_caption(log.caption() + text + "\r\n");
 }
 
 }  // namespace presslane

@@ -8,7 +8,7 @@
 
 namespace presslane {
 
-UpdateWindow::UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload,
+UpdateWindow::UpdateWindow(Controls<DownloadControl> controls, ProgressBar& pgbDownload,
                            FileDownControl* down, ReleaseInstaller& installer, Ports ports,
                            std::filesystem::path app_folder, std::string download_url,
                            std::string product_address)

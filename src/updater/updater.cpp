@@ -14,9 +14,9 @@ constexpr std::size_t kTitleChars = 255;
 
 }  // namespace
 
-Updater::Updater(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
-                 ReleaseInstaller& installer, Ports ports, std::filesystem::path app_folder,
-                 std::string download_url)
+Updater::Updater(Controls<DownloadControl> controls, ProgressBar& pgbDownload,
+                 FileDownControl* down, ReleaseInstaller& installer, Ports ports,
+                 std::filesystem::path app_folder, std::string download_url)
     : controls_(controls),
       progress_(pgbDownload),
       download_(down, installer, std::move(app_folder), {"temp_file.exe", "lane_desk"},

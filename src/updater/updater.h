@@ -5,13 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "update_client/download_controls.h"
+#include "update_client/download_events.h"
 #include "update_client/release_download.h"
 #include "updater/window_closer.h"
 
 namespace presslane {
 
 class Clock;
-class ControlSet;
 class Dialogs;
 class EventPump;
 class FileDownControl;
@@ -21,9 +22,8 @@ class Shell;
 // The updater's window (frmDemo): its load runs the whole update. It closes a running main
 // program, downloads the new one with its download control, puts it in place once it has proved
 // to be a signed release, asks whether to start it and ends. A failure logs its cause and that
-// the old program stays; the window stays open for another try until the user closes it. Controls
-// by name: "text1" (log), "SizeInfo"; the bar is pgbDownload.
-class Updater {
+// the old program stays; the window stays open for another try until the user closes it.
+class Updater : public DownloadEvents {
 public:
     struct Ports {
         EventPump& pump;
@@ -33,19 +33,20 @@ public:
         WindowCloser& windows;
     };
     // `down` is null when the download library could not be loaded.
-    Updater(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
+    Updater(Controls<DownloadControl> controls, ProgressBar& pgbDownload, FileDownControl* down,
             ReleaseInstaller& installer, Ports ports, std::filesystem::path app_folder,
             std::string download_url);
 
     void Form_Load();
     void StartDownload();
-    void update_start_Click();
-    void cmdCancel_Click();
+    void update_start_Click() override;
+    void cmdCancel_Click() override;
     // The close box: ends the updater.
-    void Form_Unload();
-    void FileDown_OnDownload(std::int32_t received, std::int32_t file_size);
-    void FileDown_OnComplete(std::int32_t file_size);
-    void FileDown_OnError(std::int16_t code);
+    void Form_Unload() override;
+    void FileDown_OnDownload(std::int32_t received, std::int32_t file_size) override;
+    void FileDown_OnComplete(std::int32_t file_size) override;
+    void FileDown_OnError(std::int16_t code) override;
+    void window_shown() override { Form_Load(); }
 
     void ShowInfo(const std::string& text);
     void Delay(float seconds);
@@ -57,7 +58,7 @@ private:
     bool MatchWindowTitle(WindowCloser::Window window, const std::string& search);
     void report_failure(const std::string& cause);
 
-    const ControlSet& controls_;
+    Controls<DownloadControl> controls_;
     ProgressBar& progress_;
     ReleaseDownload download_;
     Ports ports_;

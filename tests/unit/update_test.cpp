@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_platform.h"
@@ -178,12 +178,8 @@ constexpr char kUpdaterUrl[] = "http://127.0.0.1/soft/lane_desk/upgrade/update.e
 constexpr char kProgramUrl[] = "http://127.0.0.1/soft/lane_desk/upgrade/lane_desk.exe";
 
 struct HostFixture : ::testing::Test {
-    HostFixture() {
-        controls.add("text1", text1);
-        controls.add("SizeInfo", size_info);
-        size_info.text = "None";
-    }
-    std::string log() const { return text1.text; }
+    HostFixture() { form[DownloadControl::SizeInfo].text = "None"; }
+    std::string log() { return form[DownloadControl::text1].text; }
     // Publishes a small executable as the file of ADDRESS, signed with the release key, and
     // returns its bytes.
     std::string publish(const std::string& address) {
@@ -196,8 +192,7 @@ struct HostFixture : ::testing::Test {
 
     TempDir dir, keys;
     MinisignTool tool{keys.path()};
-    FakeControl text1, size_info;
-    ControlSet controls;
+    FakeControls<DownloadControl> form;
     FakeProgressBar bar;
     FakeFileDown down;
     FakeClock clock;
@@ -209,14 +204,9 @@ struct HostFixture : ::testing::Test {
 };
 
 struct UpdateWindowTest : HostFixture {
-    UpdateWindow window{controls,
-                        bar,
-                        &down,
-                        installer,
-                        {pump, clock, shell},
-                        dir.path(),
-                        kUpdaterUrl,
-                        "http://www.presslane.co.kr/"};
+    UpdateWindow window{
+        form.controls,        bar,        &down,       installer,
+        {pump, clock, shell}, dir.path(), kUpdaterUrl, "http://www.presslane.co.kr/"};
 };
 
 TEST_F(UpdateWindowTest, ActivationLogsAndStartsTheDownload) {
@@ -234,11 +224,11 @@ TEST_F(UpdateWindowTest, ProgressShowsTheSizeAndCopesWithSizeZero) {
     window.FileDown_OnDownload(1024, 4000);
     EXPECT_EQ(bar.maximum, 4000);
     EXPECT_EQ(bar.current, 1024);
-    EXPECT_EQ(size_info.text, "4000 Byte");
+    EXPECT_EQ(form[DownloadControl::SizeInfo].text, "4000 Byte");
     // No length from the server: the bar stays, the size shows what has arrived.
     window.FileDown_OnDownload(2048, 0);
     EXPECT_EQ(bar.maximum, 4000);
-    EXPECT_EQ(size_info.text, "2048 Byte");
+    EXPECT_EQ(form[DownloadControl::SizeInfo].text, "2048 Byte");
     window.FileDown_OnDownload(100, 200);
     EXPECT_EQ(bar.maximum, 200);
     EXPECT_EQ(bar.current, 100);
@@ -277,7 +267,7 @@ TEST_F(UpdateWindowTest, ErrorsAreLoggedByCode) {
         {5, "파일을 저장하지 못했습니다. 디스크 공간을 확인해 주세요.\r\n"},
         {6, ""}};
     for (const auto& [code, text] : cases) {
-        text1.text.clear();
+        form[DownloadControl::text1].text.clear();
         window.FileDown_OnError(std::int16_t(code));
         EXPECT_EQ(log(), text) << code;
     }
@@ -315,8 +305,8 @@ struct FakeWindows : WindowCloser {
 struct UpdaterTest : HostFixture {
     FakeWindows windows;
     Updater updater{
-        controls,   bar,        &down, installer, {pump, clock, shell, dialogs, windows},
-        dir.path(), kProgramUrl};
+        form.controls, bar,        &down, installer, {pump, clock, shell, dialogs, windows},
+        dir.path(),    kProgramUrl};
 };
 
 TEST_F(UpdaterTest, ClosesOnlyTheFirstWindowWhoseTitleHoldsTheName) {
