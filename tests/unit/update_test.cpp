@@ -10,10 +10,9 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_platform.h"
-#include "fakes/fake_served_inet.h"
+#include "fakes/fake_inet.h"
 #include "fakes/temp_dir.h"
 #include "filedown/file_down_control.h"
-#include "filedown/inet.h"
 #include "minisign_tool.h"
 #include "update_client/release_installer.h"
 #include "update_client/replace_file.h"
@@ -71,50 +70,22 @@ TEST(OffersUpgrade, OnlyAHigherNumberInAnAnswerOf200) {
         EXPECT_EQ(offers_upgrade(c.status, c.text, "4.47"), c.offered) << c.status << c.text;
 }
 
-// Answers OpenURL with a fixed text; the other operations are not used by the check.
-struct TextInet : Inet {
-    std::string OpenURL(const std::string& a) override {
-        asked.push_back(a);
-        if (during) during();
-        return text;
-    }
-    int OpenURLStatus() const override { return status; }
-    void ExecuteHeaders(const std::string&) override {}
-    void set_URL(const std::string&) override {}
-    std::string URL() const override { return {}; }
-    void Execute(const std::string&, const std::string&) override {}
-    bool StillExecuting() const override { return false; }
-    std::string GetHeader() const override { return "\r\n"; }
-    std::string GetHeader(const std::string&) const override { return {}; }
-    std::string GetChunkText(std::size_t) override { return {}; }
-    std::vector<std::uint8_t> GetChunkBytes(std::size_t) override { return {}; }
-    int ResponseCode() const override { return 0; }
-    std::string ResponseInfo() const override { return {}; }
-    void Cancel() override {}
-    std::string text;
-    int status = 200;
-    std::vector<std::string> asked;
-    std::function<void()> during;
-};
-
 TEST(VersionCheck, AsksOnlyForAHigherVersionAndAgainOnTheNextCheck) {
-    TextInet inet;
+    FakeInet inet;
     FakeDialogs dialogs;
     int shown = 0;
     VersionCheck check(inet, dialogs, "4.47", "http://127.0.0.1/v.txt", [&] { ++shown; });
 
     for (const char* lower : {"4.47", "4.100", "<html>Not Found</html>", ""}) {
-        inet.text = lower;
+        inet.otherwise.body = lower;
         check.CheckForUpdate();
     }
-    inet.text = "404 page not found";
-    inet.status = 404;
+    inet.otherwise = FakeInet::Answer::with_status(404, "404 page not found");
     check.CheckForUpdate();
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(check.ProgramVersion(), "4.47");
 
-    inet.status = 200;
-    inet.text = "4.5\r\n";
+    inet.otherwise = FakeInet::Answer::with_status(200, "4.5\r\n");
     dialogs.answers = {false, true};
     check.CheckForUpdate();
     check.CheckForUpdate();
@@ -128,11 +99,11 @@ TEST(VersionCheck, AsksOnlyForAHigherVersionAndAgainOnTheNextCheck) {
 }
 
 TEST(VersionCheck, AnActivationDuringTheCheckStartsNoSecondOne) {
-    TextInet inet;
+    FakeInet inet;
     FakeDialogs dialogs;
     VersionCheck check(inet, dialogs, "4.47", "v", [] {});
-    inet.text = "9.0";
-    inet.during = [&] { check.CheckForUpdate(); };
+    inet.otherwise.body = "9.0";
+    inet.during_open = [&] { check.CheckForUpdate(); };
     check.CheckForUpdate();
     EXPECT_EQ(inet.asked.size(), 1u);
     EXPECT_EQ(dialogs.boxes.size(), 1u);
@@ -199,7 +170,7 @@ struct HostFixture : ::testing::Test {
     FakeEventPump pump{clock};
     FakeShell shell;
     FakeDialogs dialogs;
-    FakeServedInet net_temp;
+    FakeInet net_temp = FakeInet::serving();
     ReleaseInstaller installer{net_temp, pump, ReleaseSignature(tool.make_key("release"))};
 };
 
