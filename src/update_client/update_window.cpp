@@ -12,10 +12,10 @@ UpdateWindow::UpdateWindow(Controls<DownloadControl> controls, ProgressBar& pgbD
                            FileDownControl* down, ReleaseInstaller& installer, Ports ports,
                            std::filesystem::path app_folder, std::string download_url,
                            std::string product_address)
-    : controls_(controls),
-      progress_(pgbDownload),
-      download_(down, installer, std::move(app_folder), {"temp_file_update.exe", "update"},
-                std::move(download_url)),
+    : DownloadWindowController(
+          controls, pgbDownload,
+          ReleaseDownload(down, installer, std::move(app_folder),
+                          {"temp_file_update.exe", "update"}, std::move(download_url))),
       ports_(ports),
       product_address_(std::move(product_address)) {}
 
@@ -55,10 +55,6 @@ void UpdateWindow::Form_Unload() {
     ports_.shell.end_process();
 }
 
-void UpdateWindow::FileDown_OnDownload(std::int32_t received, std::int32_t file_size) {
-    show_progress(controls_, progress_, received, file_size);
-}
-
 void UpdateWindow::FileDown_OnComplete(std::int32_t) {
     ports_.pump.process_pending();
     ShowInfo("업데이트가 진행중입니다.");
@@ -79,7 +75,5 @@ void UpdateWindow::FileDown_OnError(std::int16_t code) {
     const std::string line = download_error_line(code);
     if (!line.empty()) ShowInfo(line);
 }
-
-void UpdateWindow::ShowInfo(const std::string& text) { append_log(controls_, text); }
 
 }  // namespace presslane

@@ -4,9 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "update_client/download_controls.h"
-#include "update_client/download_events.h"
-#include "update_client/release_download.h"
+#include "update_client/download_window_controller.h"
 
 namespace presslane {
 
@@ -20,7 +18,7 @@ class Shell;
 // once it has proved to be a signed release, starts it and ends the main program. A download or a
 // file that fails logs one line and the window stays open for another try. Every way out of the
 // window ends the main program, without the main window's close sequence.
-class UpdateWindow : public DownloadEvents {
+class UpdateWindow : public DownloadWindowController {
 public:
     struct Ports {
         EventPump& pump;
@@ -37,17 +35,11 @@ public:
     void update_start_Click() override;
     void cmdCancel_Click() override;
     void Form_Unload() override;
-    void FileDown_OnDownload(std::int32_t received, std::int32_t file_size) override;
     void FileDown_OnComplete(std::int32_t file_size) override;
     void FileDown_OnError(std::int16_t code) override;
     void window_shown() override { Form_Activate(); }
 
-    void ShowInfo(const std::string& text);
-
 private:
-    Controls<DownloadControl> controls_;
-    ProgressBar& progress_;
-    ReleaseDownload download_;
     Ports ports_;
     std::string product_address_;
 };

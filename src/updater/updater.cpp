@@ -17,10 +17,10 @@ constexpr std::size_t kTitleChars = 255;
 Updater::Updater(Controls<DownloadControl> controls, ProgressBar& pgbDownload,
                  FileDownControl* down, ReleaseInstaller& installer, Ports ports,
                  std::filesystem::path app_folder, std::string download_url)
-    : controls_(controls),
-      progress_(pgbDownload),
-      download_(down, installer, std::move(app_folder), {"temp_file.exe", "lane_desk"},
-                std::move(download_url)),
+    : DownloadWindowController(
+          controls, pgbDownload,
+          ReleaseDownload(down, installer, std::move(app_folder), {"temp_file.exe", "lane_desk"},
+                          std::move(download_url))),
       ports_(ports) {}
 
 void Updater::Form_Load() {
@@ -63,10 +63,6 @@ void Updater::Form_Unload() {
     ports_.shell.end_process();
 }
 
-void Updater::FileDown_OnDownload(std::int32_t received, std::int32_t file_size) {
-    show_progress(controls_, progress_, received, file_size);
-}
-
 void Updater::FileDown_OnComplete(std::int32_t) {
     ports_.pump.process_pending();
     // One rename replaces the old program, and only with a signed release: the folder never
@@ -97,8 +93,6 @@ void Updater::report_failure(const std::string& cause) {
     ShowInfo("업데이트에 실패했습니다. 기존 프로그램을 그대로 둡니다.");
     ShowInfo(" ");
 }
-
-void Updater::ShowInfo(const std::string& text) { append_log(controls_, text); }
 
 void Updater::Delay(float seconds) { wait_seconds(seconds, ports_.pump, ports_.clock); }
 

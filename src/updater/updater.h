@@ -5,9 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "update_client/download_controls.h"
-#include "update_client/download_events.h"
-#include "update_client/release_download.h"
+#include "update_client/download_window_controller.h"
 #include "updater/window_closer.h"
 
 namespace presslane {
@@ -23,7 +21,7 @@ class Shell;
 // program, downloads the new one with its download control, puts it in place once it has proved
 // to be a signed release, asks whether to start it and ends. A failure logs its cause and that
 // the old program stays; the window stays open for another try until the user closes it.
-class Updater : public DownloadEvents {
+class Updater : public DownloadWindowController {
 public:
     struct Ports {
         EventPump& pump;
@@ -43,12 +41,10 @@ public:
     void cmdCancel_Click() override;
     // The close box: ends the updater.
     void Form_Unload() override;
-    void FileDown_OnDownload(std::int32_t received, std::int32_t file_size) override;
     void FileDown_OnComplete(std::int32_t file_size) override;
     void FileDown_OnError(std::int16_t code) override;
     void window_shown() override { Form_Load(); }
 
-    void ShowInfo(const std::string& text);
     void Delay(float seconds);
     void CloseWindowByTitle(const std::string& title);
 
@@ -58,9 +54,6 @@ private:
     bool MatchWindowTitle(WindowCloser::Window window, const std::string& search);
     void report_failure(const std::string& cause);
 
-    Controls<DownloadControl> controls_;
-    ProgressBar& progress_;
-    ReleaseDownload download_;
     Ports ports_;
     // Set only once a verified new program is in place: nothing else lets the question come.
     bool installed_ = false;
