@@ -7,7 +7,6 @@
 #include "common/qt/qt_dialogs.h"
 #include "common/qt/qt_event_pump.h"
 #include "common/qt/qt_shell.h"
-#include "filedown/file_down_control.h"
 #include "filedown/qt/qt_inet.h"
 #include "update_client/qt/download_window.h"
 #include "update_client/release_installer.h"
@@ -40,16 +39,8 @@ int main(int argc, char** argv) {
     ReleaseInstaller installer(net_temp, pump, ReleaseSignature(release_public_key()));
     Updater updater(window.controls(), window.progress(), window.FileDown(), installer,
                     {pump, clock, shell, dialogs, windows}, folder, endpoints::main_program());
-    if (FileDownControl* down = window.FileDown()) {
-        FileDownControl::Events events;
-        events.OnDownload = [&](int r, int s) { updater.FileDown_OnDownload(r, s); };
-        events.OnComplete = [&](int s) { updater.FileDown_OnComplete(s); };
-        events.OnError = [&](int c, std::string) { updater.FileDown_OnError(c); };
-        down->set_events(events);
-    }
     // The whole run happens in the window's load; closing the window ends the program as well.
-    window.set_handlers({[&] { updater.Form_Load(); }, [&] { updater.update_start_Click(); },
-                         [&] { updater.cmdCancel_Click(); }, [&] { updater.Form_Unload(); }});
+    window.connect_to(updater);
     window.show();
     return app.exec();
 }

@@ -19,16 +19,6 @@ class Inet;
 // button, or closing the host window and with it this control) interleave at those points.
 class FileDown : public FileDownControl {
 public:
-    // Error codes of OnError. Codes 0 to 4 are the classic ones; 5 reports a local file that
-    // could not be created or written.
-    enum ErrorCode : std::int16_t {
-        kNoServer = 0,
-        kNotFound = 1,
-        kHttpStatus = 2,
-        kSocket = 3,
-        kBusy = 4,
-        kFileWrite = 5,
-    };
     static constexpr std::size_t kChunkBytes = 1024;
     // The control's face is always this square, whatever size its host gives it.
     static constexpr int kFaceTwips = 480;

@@ -12,6 +12,16 @@ namespace presslane {
 // library at build time.
 class FileDownControl {
 public:
+    // Error codes of OnError. Codes 0 to 4 are the classic ones; 5 reports a local file that
+    // could not be created or written.
+    enum ErrorCode : std::int16_t {
+        kNoServer = 0,
+        kNotFound = 1,
+        kHttpStatus = 2,
+        kSocket = 3,
+        kBusy = 4,
+        kFileWrite = 5,
+    };
     struct Events {
         std::function<void(std::int32_t received, std::int32_t file_size)> OnDownload;
         std::function<void(std::int32_t file_size)> OnComplete;

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "common/control.h"
-#include "common/control_set.h"
+#include "filedown/file_down_control.h"
 
 namespace presslane {
 
-void show_progress(const ControlSet& controls, ProgressBar& bar, std::int32_t received,
-                   std::int32_t file_size) {
+void show_progress(const Controls<DownloadControl>& controls, ProgressBar& bar,
+                   std::int32_t received, std::int32_t file_size) {
     if (file_size > 0) {
         // A bar still showing a larger earlier download refuses a maximum below its value.
         if (!bar.set_max(file_size)) {
@@ -17,31 +17,32 @@ void show_progress(const ControlSet& controls, ProgressBar& bar, std::int32_t re
         }
         bar.set_value(std::clamp(received, 0, file_size));
     }
-    if (Control* size = controls.find("SizeInfo"))
-        size->set_caption(std::to_string(file_size > 0 ? file_size : received) + " Byte");
+    controls[DownloadControl::SizeInfo].set_caption(
+        std::to_string(file_size > 0 ? file_size : received) + " Byte");
 }
 
 std::string download_error_line(std::int16_t code) {
     switch (code) {
-        case 0:
+        case FileDownControl::kNoServer:
             return "서버를 찾을 수 없습니다.";
-        case 1:
+        case FileDownControl::kNotFound:
             return "서버에서 파일을 찾을 수 없습니다.";
-        case 2:
+        case FileDownControl::kHttpStatus:
             return "서버가 오류로 응답하여 파일을 받지 못했습니다.";
-        case 3:
+        case FileDownControl::kSocket:
             return "파일을 받는 중에 연결이 끊기거나 멈추었습니다.";
-        case 4:
+        case FileDownControl::kBusy:
             return "이미 작업이 진행중입니다...";
-        case 5:
+        case FileDownControl::kFileWrite:
             return "파일을 저장하지 못했습니다. 디스크 공간을 확인해 주세요.";
         default:
             return {};
     }
 }
 
-void append_log(const ControlSet& controls, const std::string& text) {
-    if (Control* log = controls.find("text1")) log->set_caption(log->caption() + text + "\r\n");
+void append_log(const Controls<DownloadControl>& controls, const std::string& text) {
+    Control& log = controls[DownloadControl::text1];
+    log.set_caption(log.caption() + text + "\r\n");
 }
 
 }  // namespace presslane

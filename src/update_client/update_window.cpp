@@ -1,48 +1,29 @@
 #include "update_client/update_window.h"
 
-#include <algorithm>
-
-#include "common/control_set.h"
 #include "common/event_pump.h"
 #include "common/shell.h"
 #include "common/wait.h"
 #include "filedown/file_down_control.h"
-#include "update_client/release_installer.h"
 #include "update_client/size_display.h"
 
 namespace presslane {
-namespace {
 
-// Where the download lands before it is checked and renamed into place.
-constexpr const char* kTempFile = "temp_file_update.exe";
-
-}  // namespace
-
-UpdateWindow::UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload,
+UpdateWindow::UpdateWindow(Controls<DownloadControl> controls, ProgressBar& pgbDownload,
                            FileDownControl* down, ReleaseInstaller& installer, Ports ports,
                            std::filesystem::path app_folder, std::string download_url,
                            std::string product_address)
-    : controls_(controls),
-      progress_(pgbDownload),
-      down_(down),
-      installer_(installer),
+    : DownloadWindowController(
+          controls, pgbDownload,
+          ReleaseDownload(down, installer, std::move(app_folder),
+                          {"temp_file_update.exe", "update"}, std::move(download_url))),
       ports_(ports),
-      folder_(std::move(app_folder)),
-      download_url_(std::move(download_url)),
       product_address_(std::move(product_address)) {}
 
 void UpdateWindow::Form_Activate() {
-    TempFileName = kTempFile;
-    TargetFileName = "update";
-    DownloadURL = download_url_;
     ports_.pump.process_pending();
     // A download cut off with the program (killed, or the machine went down) left its scratch file.
-    std::error_code ec;
-    std::filesystem::remove(folder_ / TempFileName, ec);
-    if (down_) {
-        down_->set_DownPath((folder_ / TempFileName).string());
-        down_->set_URL(DownloadURL);
-    }
+    download_.remove_scratch();
+    download_.prepare();
     ShowInfo("업데이트 대상 ▶ 프레스레인 : " + product_address_);
     ShowInfo(" ");
     ShowInfo("업데이트 된 파일을 받습니다.");
@@ -54,33 +35,24 @@ void UpdateWindow::Form_Activate() {
 void UpdateWindow::update_start_Click() {
     ShowInfo(" ");
     ShowInfo("업데이트를 시작합니다...");
-    if (down_) {
-        down_->FileDownload();
-    } else {
-        ShowInfo("다운로드 구성요소를 불러올 수 없습니다.");
-    }
+    if (!download_.start()) ShowInfo("다운로드 구성요소를 불러올 수 없습니다.");
 }
 
 void UpdateWindow::cmdCancel_Click() {
     ports_.pump.process_pending();
-    if (down_ && down_->Working()) {
+    FileDownControl* down = download_.control();
+    if (down && down->Working()) {
         ShowInfo("취소되었습니다.");
-        down_->Cancel();
-        std::error_code ec;
-        std::filesystem::remove(folder_ / kTempFile, ec);
+        down->Cancel();
+        download_.remove_scratch();
     }
     ports_.shell.end_process();
 }
 
 void UpdateWindow::Form_Unload() {
     // Closed in the middle of a download or of its check: nothing of it stays in the folder.
-    std::error_code ec;
-    std::filesystem::remove(folder_ / kTempFile, ec);
+    download_.remove_scratch();
     ports_.shell.end_process();
-}
-
-void UpdateWindow::FileDown_OnDownload(std::int32_t received, std::int32_t file_size) {
-    show_progress(controls_, progress_, received, file_size);
 }
 
 void UpdateWindow::FileDown_OnComplete(std::int32_t) {
@@ -88,15 +60,14 @@ void UpdateWindow::FileDown_OnComplete(std::int32_t) {
     ShowInfo("업데이트가 진행중입니다.");
     // The old updater is replaced in one rename, never deleted first, and only by a signed
     // release: whatever fails leaves it as it was.
-    const ReleaseInstaller::Outcome outcome =
-        installer_.install(DownloadURL, folder_ / kTempFile, folder_ / "update");
+    const ReleaseInstaller::Outcome outcome = download_.install();
     if (outcome != ReleaseInstaller::Outcome::kInstalled) {
         ShowInfo(ReleaseInstaller::message(outcome));
         return;
     }
     ShowInfo("업데이트 파일 다운완료");
     wait_seconds(2.1f, ports_.pump, ports_.clock);
-    ports_.shell.start_process((folder_ / "update").string(), {});
+    ports_.shell.start_process(download_.target().string(), {});
     ports_.shell.end_process();
 }
 
@@ -104,7 +75,5 @@ void UpdateWindow::FileDown_OnError(std::int16_t code) {
     const std::string line = download_error_line(code);
     if (!line.empty()) ShowInfo(line);
 }
-
-void UpdateWindow::ShowInfo(const std::string& text) { append_log(controls_, text); }
 
 }  // namespace presslane

@@ -4,22 +4,21 @@
 #include <filesystem>
 #include <string>
 
+#include "update_client/download_window_controller.h"
+
 namespace presslane {
 
 class Clock;
-class ControlSet;
 class EventPump;
 class FileDownControl;
 class ProgressBar;
-class ReleaseInstaller;
 class Shell;
 
 // The update window (Form11): downloads the updater with its download control, puts it in place
 // once it has proved to be a signed release, starts it and ends the main program. A download or a
 // file that fails logs one line and the window stays open for another try. Every way out of the
-// window ends the main program, without the main window's close sequence. Controls by name: "text1"
-// (log), "SizeInfo"; the progress bar is pgbDownload.
-class UpdateWindow {
+// window ends the main program, without the main window's close sequence.
+class UpdateWindow : public DownloadWindowController {
 public:
     struct Ports {
         EventPump& pump;
@@ -27,31 +26,21 @@ public:
         Shell& shell;
     };
     // `down` is null when the download library could not be loaded; the window then says so.
-    UpdateWindow(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
-                 ReleaseInstaller& installer, Ports ports, std::filesystem::path app_folder,
-                 std::string download_url, std::string product_address);
+    UpdateWindow(Controls<DownloadControl> controls, ProgressBar& pgbDownload,
+                 FileDownControl* down, ReleaseInstaller& installer, Ports ports,
+                 std::filesystem::path app_folder, std::string download_url,
+                 std::string product_address);
 
     void Form_Activate();
-    void update_start_Click();
-    void cmdCancel_Click();
-    // The close box.
-    void Form_Unload();
-    void FileDown_OnDownload(std::int32_t received, std::int32_t file_size);
-    void FileDown_OnComplete(std::int32_t file_size);
-    void FileDown_OnError(std::int16_t code);
-
-    void ShowInfo(const std::string& text);
-
-    std::string TempFileName, TargetFileName, DownloadURL;
+    void update_start_Click() override;
+    void cmdCancel_Click() override;
+    void Form_Unload() override;
+    void FileDown_OnComplete(std::int32_t file_size) override;
+    void FileDown_OnError(std::int16_t code) override;
+    void window_shown() override { Form_Activate(); }
 
 private:
-    const ControlSet& controls_;
-    ProgressBar& progress_;
-    FileDownControl* down_;
-    ReleaseInstaller& installer_;
     Ports ports_;
-    std::filesystem::path folder_;
-    std::string download_url_;
     std::string product_address_;
 };
 

@@ -5,36 +5,28 @@
 #include "common/shell.h"
 #include "common/wait.h"
 #include "filedown/file_down_control.h"
-#include "update_client/release_installer.h"
 #include "update_client/size_display.h"
 
 namespace presslane {
 namespace {
 
-// Where the download lands before it is checked and renamed into place.
-constexpr const char* kTempFile = "temp_file.exe";
-
 constexpr std::size_t kTitleChars = 255;
-constexpr std::int16_t kBusyCode = 4;
 
 }  // namespace
 
-Updater::Updater(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
-                 ReleaseInstaller& installer, Ports ports, std::filesystem::path app_folder,
-                 std::string download_url)
-    : controls_(controls),
-      progress_(pgbDownload),
-      down_(down),
-      installer_(installer),
-      ports_(ports),
-      folder_(std::move(app_folder)),
-      download_url_(std::move(download_url)) {}
+Updater::Updater(Controls<DownloadControl> controls, ProgressBar& pgbDownload,
+                 FileDownControl* down, ReleaseInstaller& installer, Ports ports,
+                 std::filesystem::path app_folder, std::string download_url)
+    : DownloadWindowController(
+          controls, pgbDownload,
+          ReleaseDownload(down, installer, std::move(app_folder), {"temp_file.exe", "lane_desk"},
+                          std::move(download_url))),
+      ports_(ports) {}
 
 void Updater::Form_Load() {
     ports_.pump.process_pending();
     // A run cut off (killed, or the machine went down) left its scratch file behind.
-    std::error_code ec;
-    std::filesystem::remove(folder_ / kTempFile, ec);
+    download_.remove_scratch();
     CloseWindowByTitle("프레스레인");
     Delay(1);
     StartDownload();
@@ -46,65 +38,49 @@ void Updater::Form_Load() {
         ports_.pump.process_pending();
     }
     if (ports_.dialogs.ask_yes_no("업데이트가 완료되었습니다. 실행하시겠습니까?", "update"))
-        ports_.shell.start_process((folder_ / "lane_desk").string(), {});
+        ports_.shell.start_process(download_.target().string(), {});
     ports_.shell.end_process();
 }
 
 void Updater::StartDownload() {
     ports_.pump.process_pending();
     Delay(0.7f);
-    TempFileName = kTempFile;
-    TargetFileName = "lane_desk";
-    DownloadURL = download_url_;
-    if (down_) {
-        down_->set_DownPath((folder_ / TempFileName).string());
-        down_->set_URL(DownloadURL);
-    }
-    ShowInfo("업데이트 된 파일을 받는 중입니다 - " + TargetFileName);
+    download_.prepare();
+    ShowInfo("업데이트 된 파일을 받는 중입니다 - " + download_.target_name());
     update_start_Click();
     Delay(2);
 }
 
 void Updater::update_start_Click() {
-    if (down_) {
-        down_->FileDownload();
-    } else {
-        report_failure("다운로드 구성요소를 불러올 수 없습니다.");
-    }
+    if (!download_.start()) report_failure("다운로드 구성요소를 불러올 수 없습니다.");
 }
 
 void Updater::cmdCancel_Click() { ports_.pump.process_pending(); }
 
 void Updater::Form_Unload() {
     // Closed in the middle of a download or of its check: nothing of it stays in the folder.
-    std::error_code ec;
-    std::filesystem::remove(folder_ / kTempFile, ec);
+    download_.remove_scratch();
     ports_.shell.end_process();
-}
-
-void Updater::FileDown_OnDownload(std::int32_t received, std::int32_t file_size) {
-    show_progress(controls_, progress_, received, file_size);
 }
 
 void Updater::FileDown_OnComplete(std::int32_t) {
     ports_.pump.process_pending();
     // One rename replaces the old program, and only with a signed release: the folder never
     // lacks one, and never holds a program nobody released.
-    const ReleaseInstaller::Outcome outcome =
-        installer_.install(DownloadURL, folder_ / kTempFile, folder_ / "lane_desk");
+    const ReleaseInstaller::Outcome outcome = download_.install();
     if (outcome != ReleaseInstaller::Outcome::kInstalled) {
         report_failure(ReleaseInstaller::message(outcome));
         return;
     }
     ShowInfo(" ");
-    ShowInfo("업데이트가 완료되었습니다 - lane_desk");
+    ShowInfo("업데이트가 완료되었습니다 - " + download_.target_name());
     ShowInfo(" ");
     installed_ = true;
 }
 
 void Updater::FileDown_OnError(std::int16_t code) {
     // A refused second start is no end of the download that is running.
-    if (code == kBusyCode) {
+    if (code == FileDownControl::kBusy) {
         ShowInfo(download_error_line(code));
         ShowInfo(" ");
         return;
@@ -118,8 +94,6 @@ void Updater::report_failure(const std::string& cause) {
     ShowInfo(" ");
 }
 
-void Updater::ShowInfo(const std::string& text) { append_log(controls_, text); }
-
 void Updater::Delay(float seconds) { wait_seconds(seconds, ports_.pump, ports_.clock); }
 
 void Updater::CloseWindowByTitle(const std::string& title) {
@@ -127,18 +101,13 @@ void Updater::CloseWindowByTitle(const std::string& title) {
 }
 
 std::optional<WindowCloser::Window> Updater::FindWindowByTitle(const std::string& title) {
-    SearchTitle = title;
-    FoundWindow.reset();
     for (const WindowCloser::Window window : ports_.windows.top_level_windows())
-        if (!MatchWindowTitle(window)) break;
-    return FoundWindow;
+        if (MatchWindowTitle(window, title)) return window;
+    return std::nullopt;
 }
 
-bool Updater::MatchWindowTitle(WindowCloser::Window window) {
-    const std::string title = ports_.windows.title(window).substr(0, kTitleChars);
-    if (title.find(SearchTitle) == std::string::npos) return true;
-    FoundWindow = window;
-    return false;
+bool Updater::MatchWindowTitle(WindowCloser::Window window, const std::string& search) {
+    return ports_.windows.title(window).substr(0, kTitleChars).find(search) != std::string::npos;
 }
 
 }  // namespace presslane

@@ -5,25 +5,23 @@
 #include <optional>
 #include <string>
 
+#include "update_client/download_window_controller.h"
 #include "updater/window_closer.h"
 
 namespace presslane {
 
 class Clock;
-class ControlSet;
 class Dialogs;
 class EventPump;
 class FileDownControl;
 class ProgressBar;
-class ReleaseInstaller;
 class Shell;
 
 // The updater's window (frmDemo): its load runs the whole update. It closes a running main
 // program, downloads the new one with its download control, puts it in place once it has proved
 // to be a signed release, asks whether to start it and ends. A failure logs its cause and that
-// the old program stays; the window stays open for another try until the user closes it. Controls
-// by name: "text1" (log), "SizeInfo"; the bar is pgbDownload.
-class Updater {
+// the old program stays; the window stays open for another try until the user closes it.
+class Updater : public DownloadWindowController {
 public:
     struct Ports {
         EventPump& pump;
@@ -33,41 +31,30 @@ public:
         WindowCloser& windows;
     };
     // `down` is null when the download library could not be loaded.
-    Updater(const ControlSet& controls, ProgressBar& pgbDownload, FileDownControl* down,
+    Updater(Controls<DownloadControl> controls, ProgressBar& pgbDownload, FileDownControl* down,
             ReleaseInstaller& installer, Ports ports, std::filesystem::path app_folder,
             std::string download_url);
 
     void Form_Load();
     void StartDownload();
-    void update_start_Click();
-    void cmdCancel_Click();
+    void update_start_Click() override;
+    void cmdCancel_Click() override;
     // The close box: ends the updater.
-    void Form_Unload();
-    void FileDown_OnDownload(std::int32_t received, std::int32_t file_size);
-    void FileDown_OnComplete(std::int32_t file_size);
-    void FileDown_OnError(std::int16_t code);
+    void Form_Unload() override;
+    void FileDown_OnComplete(std::int32_t file_size) override;
+    void FileDown_OnError(std::int16_t code) override;
+    void window_shown() override { Form_Load(); }
 
-    void ShowInfo(const std::string& text);
     void Delay(float seconds);
     void CloseWindowByTitle(const std::string& title);
-    std::optional<WindowCloser::Window> FindWindowByTitle(const std::string& title);
-    // True to go on with the next window.
-    bool MatchWindowTitle(WindowCloser::Window window);
-
-    std::string TempFileName, TargetFileName, DownloadURL;
-    std::string SearchTitle;
-    std::optional<WindowCloser::Window> FoundWindow;
 
 private:
-    const ControlSet& controls_;
-    ProgressBar& progress_;
+    std::optional<WindowCloser::Window> FindWindowByTitle(const std::string& title);
+    // True when the window's title, as far as it is compared, holds `search`.
+    bool MatchWindowTitle(WindowCloser::Window window, const std::string& search);
     void report_failure(const std::string& cause);
 
-    FileDownControl* down_;
-    ReleaseInstaller& installer_;
     Ports ports_;
-    std::filesystem::path folder_;
-    std::string download_url_;
     // Set only once a verified new program is in place: nothing else lets the question come.
     bool installed_ = false;
 };

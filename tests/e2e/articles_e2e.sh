@@ -8,20 +8,15 @@
 # 200 and once to one that answers 500. The loopback server logs every request, which shows what
 # each browser loaded. Arguments: build folder, article server, lane_desk_loopback, its product
 # server port, screenshot folder.
-set -uo pipefail
 build="$1"
 article_server="$2"
 loopback_program="$3"
 server_port="$4"
 shots="$5"
-mkdir -p "$shots"
-work=$(mktemp -d)
-app="$work/PressLane"
-log="$work/requests.log"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
+log="$work/requests.log"
 
 main_window() { window_titled "프레스레인 v4.47 ["; }
-titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
 requests() { grep -cxF -- "$1" "$log" 2>/dev/null; }
 requested_times() { [ "$(requests "$1")" -ge "$2" ]; }
 lines_in() { [ -f "$1" ] && [ "$(grep -c '' "$1")" -eq "$2" ]; }
@@ -35,23 +30,16 @@ answer() {  # answer TITLE: presses Enter (OK, or Yes) in the message box of tha
     wait_for 10 not_shown "$1"
 }
 
-cmake --install "$build" --prefix "$app" >/dev/null || { echo "FAILED: install"; exit 1; }
-port_file="$work/port"
-"$article_server" 280 "$log" "$server_port" >"$port_file" &
-pids+=("$!")
-wait_for 5 test -s "$port_file"
-port=$(head -1 "$port_file")
+install_app
+serve "$article_server" 280 "$log" "$server_port"
+port=$served_port
 base="http://127.0.0.1:$port"
 printf '%s/article?id=1|1\r\n' "$base" >"$app/lane_desk_setting.res"
 printf '0|0|24000|14400\r\n' >"$app/lane_desk_x_y_setting.res"
 
-"$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
-app_pid=$!
-pids+=("$app_pid")
+launch "$app/lane_desk"
 check "the main window opens on the article" wait_for 40 titled '::: 스크랩할 기사$'
-win=$(main_window)
-sleep 6  # the splash closes after five seconds
-xdotool windowactivate --sync "$win" 2>/dev/null
+settle_main_window
 width=$(xwininfo -id "$win" | awk '/Width:/ {print $2}')
 height=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
 
@@ -178,13 +166,9 @@ check "the program ends" wait_for 15 bash -c "! kill -0 $app_pid 2>/dev/null"
 
 # Mail from the program whose product server is the loopback server.
 cp "$loopback_program" "$app/lane_desk_loopback"
-"$app/lane_desk_loopback" >"$work/lane_desk_loopback.log" 2>&1 &
-app_pid=$!
-pids+=("$app_pid")
+launch "$app/lane_desk_loopback"
 check "the loopback-server program opens on the article" wait_for 40 titled '::: 스크랩할 기사$'
-win=$(main_window)
-sleep 6
-xdotool windowactivate --sync "$win" 2>/dev/null
+settle_main_window
 mail_is() { grep -qxF -- "mail $1" "$log"; }
 
 click "${mail_tool[@]}"
@@ -221,5 +205,4 @@ wait_for 10 not_shown "프레스레인 기사 -> 메일 발송"
 wmctrl -i -c "$win"
 check "the loopback-server program ends" wait_for 15 bash -c "! kill -0 $app_pid 2>/dev/null"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -2,17 +2,10 @@
 # End-to-end: the catalogue menus of the installed program under the test desktop. Rests the
 # pointer on category labels, takes a screenshot of each bar with one menu open, and clicks a
 # logo. Arguments: build folder, page server, screenshot folder.
-set -uo pipefail
 build="$1"
 page_server="$2"
 shots="$3"
-mkdir -p "$shots"
-work=$(mktemp -d)
-app="$work/PressLane"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-
-caption() { local id; id=$(main_window) && xdotool getwindowname "$id" 2>/dev/null; }
-titled() { caption | grep -qP -- "$1"; }
 
 # Pixel colour at a point of the main window's client area, as "R,G,B".
 pixel() {
@@ -42,24 +35,17 @@ hover() {  # hover COLUMN: rests the pointer on that label of the visible bar
     xdotool mousemove --window "$win" "$(($(label_x "$1") + 3))" "$((label_y + 1))"
 }
 
-cmake --install "$build" --prefix "$app" >/dev/null || { echo "FAILED: install"; exit 1; }
-port_file="$work/port"
-"$page_server" 200 >"$port_file" &
-pids+=("$!")
-wait_for 5 test -s "$port_file"
-port=$(head -1 "$port_file")
+install_app
+serve "$page_server" 200
+port=$served_port
 printf 'http://127.0.0.1:%s/start|1\r\n' "$port" >"$app/lane_desk_setting.res"
 # A wide window so that every label and the clock are shown.
 printf '0|0|24000|14400\r\n' >"$app/lane_desk_x_y_setting.res"
 
-"$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
-app_pid=$!
-pids+=("$app_pid")
+launch "$app/lane_desk"
 check "the main window opens on the local start page" \
     wait_for 40 titled '::: 로컬 시작 페이지$'
-win=$(main_window)
-sleep 6  # the splash closes after five seconds
-xdotool windowactivate --sync "$win" 2>/dev/null
+settle_main_window
 # A pointer left over a label from before would open its menu: start from the page.
 xdotool mousemove --window "$win" 800 500
 sleep 0.5
@@ -103,12 +89,7 @@ sleep 1
 import -window root "$shots/bar-start-page-commands.png"
 
 keys() {  # keys KEYS...: pressed one after another on the active main window
-    xdotool windowactivate --sync "$win" 2>/dev/null
-    local key
-    for key in "$@"; do
-        xdotool key "$key"
-        sleep 0.3
-    done
+    press_keys "$win" "$@"
     sleep 0.7
 }
 # The pointer over the page first: that re-anchors the menus after a change of view.
@@ -182,5 +163,4 @@ import -window root "$shots/wide-view-bar-down.png"
 
 wmctrl -i -c "$win"
 wait_for 15 bash -c "! kill -0 $app_pid 2>/dev/null"
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

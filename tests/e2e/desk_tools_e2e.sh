@@ -7,24 +7,19 @@
 # server's own certificate. The default web browser is a stand-in that writes down what it was
 # asked to open. Arguments: build folder, article server, lane_desk_loopback, its product server
 # port, screenshot folder, the https port of the login page.
-set -uo pipefail
 build="$1"
 article_server="$2"
 loopback_program="$3"
 server_port="$4"
 shots="$5"
 tls_port="$6"
-mkdir -p "$shots"
-work=$(mktemp -d)
-app="$work/PressLane"
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 log="$work/requests.log"
 opened="$work/opened"
-source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 
 main_window() { window_titled "프레스레인 v4.47 ["; }
 main_shown() { [ -n "$(main_window)" ]; }
 main_hidden() { [ -z "$(main_window)" ]; }
-requested() { grep -qxF -- "$1" "$log" 2>/dev/null; }
 not_submitted() { ! grep -q '/session/submit' "$log" 2>/dev/null; }
 nothing_filled_over_http() { ! grep -q '^/filled' "$log" 2>/dev/null; }
 opened_is() { [ -f "$opened" ] && [ "$(tail -1 "$opened")" = "$1" ]; }
@@ -53,14 +48,7 @@ menu_shown() {
 }
 no_menu() { ! menu_shown; }
 
-menu() {  # menu KEYS...: the keys pressed on the active main window, one after another
-    xdotool windowactivate --sync "$(main_window)" 2>/dev/null
-    local key
-    for key in "$@"; do
-        xdotool key "$key"
-        sleep 0.3
-    done
-}
+menu() { press_keys "$(main_window)" "$@"; }  # menu KEYS...: typed into the main window
 opens() {  # opens TITLE SHOT: the window of that title appears; a screenshot is taken
     wait_for 10 shown "$1" || return 1
     sleep 0.7
@@ -71,26 +59,21 @@ close_window() {  # close_window TITLE: the window's close box
     wait_for 10 not_shown "$1"
 }
 
-cmake --install "$build" --prefix "$app" >/dev/null || { echo "FAILED: install"; exit 1; }
+install_app
 cp "$loopback_program" "$app/lane_desk"
 mkdir -p "$work/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$opened" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
-port_file="$work/port"
-"$article_server" 280 "$log" "$server_port" "$tls_port" >"$port_file" &
-pids+=("$!")
-wait_for 5 test -s "$port_file"
-base="http://127.0.0.1:$(head -1 "$port_file")"
+serve "$article_server" 280 "$log" "$server_port" "$tls_port"
+base="http://127.0.0.1:$served_port"
 # The start page is the login form served over plain http by the login page's host.
 printf '%s/session/login.html|0\r\n' "$base" >"$app/lane_desk_setting.res"
 # Smaller than the screen, so the window manager takes it as a normal window, not a maximised one.
 printf '1500|0|21000|13500\r\n' >"$app/lane_desk_x_y_setting.res"
 
 QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:-} --ignore-certificate-errors" \
-    XDG_CONFIG_HOME="$work/config" "$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
-app_pid=$!
-pids+=("$app_pid")
+    XDG_CONFIG_HOME="$work/config" launch "$app/lane_desk"
 check "the main window opens" wait_for 40 main_shown
 check "the tray icon appears" wait_for 15 has_tray_icon
 check "its balloon shows at start" wait_for 10 balloon_shown
@@ -202,5 +185,4 @@ wait_for 10 shown "종료확인"
 xdotool key Return
 check "Exit with Yes ends the program" wait_for 20 gone "$app_pid"
 check "no tray icon remains" bash -c "! xdotool search --pid $app_pid >/dev/null 2>&1"
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

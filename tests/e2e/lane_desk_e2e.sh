@@ -1,16 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end: installs the application folder, starts lane_desk on the current display, and checks
 # what a user sees and what stays on disk. Arguments: build folder, page server, screenshot folder.
-set -uo pipefail
 build="$1"
 page_server="$2"
 shots="$3"
-mkdir -p "$shots"
-work=$(mktemp -d)
-app="$work/PressLane"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 
-titled() { xdotool getwindowname "$(main_window)" 2>/dev/null | grep -qP -- "$1"; }
 no_engine_left() { ! pgrep -f "$app/" >/dev/null; }
 geometry_line_ok() { [ -f "$app/lane_desk_x_y_setting.res" ] && LC_ALL=C grep -qaP '^-?[0-9]+\|-?[0-9]+\|[0-9]+\|[0-9]+\r$' "$app/lane_desk_x_y_setting.res"; }
 
@@ -25,17 +20,11 @@ splash_visible() {
 
 no_splash() { ! splash_visible; }
 
-start_app() {
-    "$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
-    app_pid=$!
-    pids+=("$app_pid")
-}
-
-cmake --install "$build" --prefix "$app" >/dev/null || { echo "FAILED: install"; exit 1; }
+install_app
 check "the application folder holds both deliverables" test -x "$app/lane_desk" -a -f "$app/libGrabkit.so"
 
 # First start without any data file: splash first, then the main window on the default page.
-start_app
+launch "$app/lane_desk"
 check "the splash shows first" wait_for 5 splash_visible
 check "the main window opens with its caption" wait_for 30 has_main_window
 check "the first start writes the default settings line" \
@@ -51,16 +40,13 @@ first_geometry=$(cat "$app/lane_desk_x_y_setting.res")
 
 # Second start on a local start page: the title follows the page, the geometry comes back as it
 # was saved.
-port_file="$work/port"
-"$page_server" 120 >"$port_file" &
-pids+=("$!")
-wait_for 5 test -s "$port_file"
-port=$(head -1 "$port_file")
+serve "$page_server" 120
+port=$served_port
 printf 'http://127.0.0.1:%s/start|0\r\n' "$port" >"$app/lane_desk_setting.res"
 # A bookmark whose title starts with the address typed below.
 printf '127.0.0.1:%s/typed bookmark|http://127.0.0.1:%s/bookmarked\r\n' "$port" "$port" \
     >"$app/bookmark.res"
-start_app
+launch "$app/lane_desk"
 check "the caption shows the start page's title" wait_for 30 titled '^프레스레인 v4\.47 \[.*\] ::: 로컬 시작 페이지$'
 sleep 5
 import -window root "$shots/main-window.png"
@@ -86,34 +72,24 @@ check "the saved geometry survives a restart unchanged" \
 # A desktop whose tray comes up after the program (a display of its own, first without a window
 # manager): the icon is added when the tray appears. Then the desktop session ends with a
 # termination signal: the close sequence still runs.
-tray_icon() {
-    local id w h
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        read -r w h < <(xwininfo -id "$id" 2>/dev/null |
-            awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
-        [ "${w:-0}" -gt 0 ] && [ "${w:-0}" -le 32 ] && [ "${h:-0}" -le 32 ] && return 0
-    done
-    return 1
-}
-no_tray_icon() { ! tray_icon; }
+no_tray_icon() { ! has_tray_icon; }
 desktop_display=$DISPLAY
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=("$!")
 wait_for 10 test -s "$work/display"
 export DISPLAY=":$(head -1 "$work/display")"
 rm -f "$app/lane_desk_x_y_setting.res"
-start_app
+launch "$app/lane_desk"
 wait_for 30 has_main_window
 sleep 2
 check "no tray icon while the desktop has no tray" no_tray_icon
 ICEWM_PRIVCFG="$(dirname "${BASH_SOURCE[0]}")/../../scripts/icewm" icewm >/dev/null 2>&1 &
 pids+=("$!")
-check "the tray icon appears once a tray comes up" wait_for 20 tray_icon
+check "the tray icon appears once a tray comes up" wait_for 20 has_tray_icon
 import -window root "$shots/tray-appears-later.png"
 kill -TERM "$app_pid"
 check "a terminated program still saves its geometry" wait_for 15 gone "$app_pid"
 check "the geometry line after termination" geometry_line_ok
 export DISPLAY=$desktop_display
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

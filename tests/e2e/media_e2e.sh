@@ -2,40 +2,20 @@
 # End-to-end: the media pane and the channel book on an installed application folder, with the
 # product server and a radio station on loopback. Arguments: build folder, media server, lane_desk
 # linked for the loopback server, its port, screenshot folder.
-set -uo pipefail
 build="$1"
 server_bin="$2"
 lane_loopback="$3"
 port="$4"
 shots="$5"
-mkdir -p "$shots"
-work=$(mktemp -d)
-app="$work/PressLane"
-log="$work/server.log"
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+log="$work/server.log"
+# The server's log is kept with the screenshots, once the processes it watched have ended.
+on_exit() {
     cp "$log" "$shots/server.log" 2>/dev/null
     sleep 1
-    rm -rf "$work"
 }
-trap cleanup EXIT
 
-# Titles are compared here: xdotool's own name matching does not read Korean reliably.
-window_of() {  # window_of PID PATTERN
-    local id
-    for id in $(xdotool search --pid "$1" 2>/dev/null); do
-        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
-            $2) echo "$id"; return 0 ;;
-        esac
-    done
-    return 1
-}
-has_window() { [ -n "$(window_of "$1" "$2")" ]; }
-no_window() { ! has_window "$@"; }
-shot() { import -window root "$shots/$1.png" 2>/dev/null; }
 cp949() { printf '%b' "$1" | iconv -f UTF-8 -t CP949; }
-requested() { grep -qxF -- "$1" "$log"; }
 # The colour of one pixel of the screen as six hex digits.
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | grep -oP '#\K[0-9A-Fa-f]{6}' | head -1; }
 sum_of() { echo $((16#${1:0:2} + 16#${1:2:2} + 16#${1:4:2})); }
@@ -43,9 +23,7 @@ dark() { local c; c=$(pixel "$1" "$2") && [ -n "$c" ] && [ "$(sum_of "$c")" -lt 
 light() { local c; c=$(pixel "$1" "$2") && [ -n "$c" ] && [ "$(sum_of "$c")" -gt 300 ]; }
 
 start_app() {
-    "$app/lane_desk" >>"$work/app.log" 2>&1 &
-    app_pid=$!
-    pids+=("$app_pid")
+    launch "$app/lane_desk"
     wait_for 40 has_window "$app_pid" "프레스레인 v4.47 ["*
 }
 close_app() {
@@ -54,7 +32,7 @@ close_app() {
     wait_for 20 gone "$app_pid" || kill "$app_pid"
 }
 
-cmake --install "$build" --prefix "$app" >/dev/null || { echo "FAILED: install"; exit 1; }
+install_app
 cp "$lane_loopback" "$app/lane_desk"
 
 # The verified list holds two channels before a blank line; the user's book holds the auto-play
@@ -252,5 +230,4 @@ printf '\r\n' >"$work/empty_list.res"
 check "a failed refresh leaves one empty line" wait_for 30 cmp -s "$app/radiobook2.res" "$work/empty_list.res"
 close_app
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

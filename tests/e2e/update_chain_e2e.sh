@@ -7,7 +7,6 @@
 # Arguments: build folder, update server, lane_desk and update linked for that server, the
 # download library with the short stall time-out, the secret key the test publishes with, the
 # server's port, screenshot folder.
-set -uo pipefail
 build="$1"
 server_bin="$2"
 lane_loopback="$3"
@@ -16,28 +15,13 @@ grabkit_loopback="$5"
 secret_key="$6"
 port="$7"
 shots="$8"
-mkdir -p "$shots"
-work=$(mktemp -d)
-app="$work/PressLane"
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 published="$work/published"
 fault="$work/fault"
 # The download library spools bodies here; nothing of a killed download may stay.
 export TMPDIR="$work/tmp"
 mkdir -p "$TMPDIR"
-source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 
-# The first shown window of a process whose title matches the pattern (xdotool's own matching
-# does not read Korean reliably, so titles are compared here).
-window_of() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-        case "$(xdotool getwindowname "$id" 2>/dev/null)" in
-            $2) echo "$id"; return 0 ;;
-        esac
-    done
-    return 1
-}
-has_window() { [ -n "$(window_of "$1" "$2")" ]; }
 answer() {  # answer PID TITLE KEY: presses KEY in the process's message box
     local id
     id=$(window_of "$1" "$2") || return 1
@@ -60,7 +44,6 @@ answer_until_gone() {  # answer_until_gone PID TITLE KEY
 pid_of() { pgrep -xf "$app/$1" | head -1; }
 running() { [ -n "$(pid_of "$1")" ]; }
 same_bytes() { cmp -s "$1" "$2"; }
-shot() { import -window root "$shots/$1.png" 2>/dev/null; }
 
 # What the log box of a window shows, copied out of it as a user would: click, select all, copy.
 log_of() {
@@ -142,7 +125,7 @@ every_fault() {
     prlimit --pid "$2" --fsize=unlimited:
 }
 
-cmake --install "$build" --prefix "$app" >/dev/null || { echo "FAILED: install"; exit 1; }
+install_app
 # The release: the new main program is the installed build (its server is not the loopback one, so
 # it offers no further upgrade); the updater is the one that fetches from the loopback server.
 mkdir -p "$published/mirror"
@@ -167,9 +150,8 @@ wait_for 10 curl -sf -o /dev/null "http://127.0.0.1:$port/soft/lane_desk/upgrade
 
 # The running main program finds 4.5 published and asks; Yes opens the update window, whose first
 # download meets a 404.
-"$app/lane_desk" >"$work/lane_desk.log" 2>&1 &
-old_pid=$!
-pids+=("$old_pid")
+launch "$app/lane_desk"
+old_pid=$app_pid
 check "the main program offers the published version" wait_for 60 has_window "$old_pid" "업그레이드 버전 알림"
 shot update-question
 check "Yes is given" answer_until_gone "$old_pid" "업그레이드 버전 알림" Return
@@ -214,9 +196,8 @@ check "its main window appears" wait_for 60 has_window "$new_pid" "프레스레�
 before=$(installed)
 rm -f "$app/lane_desk_x_y_setting.res"
 echo 404 >"$fault"
-"$app/update" >"$work/update.log" 2>&1 &
-update_pid=$!
-pids+=("$update_pid")
+launch "$app/update"
+update_pid=$app_pid
 check "the updater closes the running main program" wait_for 30 gone "$new_pid"
 check "the main program ran its close sequence" test -f "$app/lane_desk_x_y_setting.res"
 check "the updater window appears" wait_for 20 has_window "$update_pid" "update manager*"
@@ -236,9 +217,8 @@ check "it starts nothing" bash -c "sleep 1; ! pgrep -xf '$app/lane_desk' >/dev/n
 
 # Killed in the middle of the download: nothing installed changes and no scratch file stays.
 echo slow >"$fault"
-"$app/update" >>"$work/update.log" 2>&1 &
-update_pid=$!
-pids+=("$update_pid")
+launch "$app/update"
+update_pid=$app_pid
 check "the slow download begins" wait_for 30 grep -q "GET /soft/lane_desk/upgrade/lane_desk.exe 200 slow" "$work/server.log"
 sleep 2
 kill -KILL "$update_pid"
@@ -248,18 +228,16 @@ check "killed mid-download: no scratch file" no_scratch_files
 # Killed while the downloaded file waits for its signature, just before the replacement: the old
 # program stays; the next run clears the scratch file away.
 echo slowsig >"$fault"
-"$app/update" >>"$work/update.log" 2>&1 &
-update_pid=$!
-pids+=("$update_pid")
+launch "$app/update"
+update_pid=$app_pid
 check "the whole download waits for its signature" \
     wait_for 60 cmp -s "$app/temp_file.exe" "$published/lane_desk.exe"
 sleep 1
 kill -KILL "$update_pid"
 check "killed mid-replace: installed files unchanged" unchanged
 echo 404 >"$fault"
-"$app/update" >>"$work/update.log" 2>&1 &
-update_pid=$!
-pids+=("$update_pid")
+launch "$app/update"
+update_pid=$app_pid
 check "the next run starts" wait_for 20 has_window "$update_pid" "update manager*"
 frm=$(window_of "$update_pid" "update manager*")
 check "the next run fails cleanly" wait_for 30 logged_at_least "$frm" "$not_found" 1
@@ -268,5 +246,4 @@ check "and the installed files unchanged" unchanged
 wmctrl -i -c "$frm"
 check "the updater ends" wait_for 20 gone "$update_pid"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -113,6 +113,8 @@ TEST_F(ChannelBookTest, AScratchThatCannotBeWrittenKeepsTheOldBook) {
 }
 
 struct VerifiedListTest : ::testing::Test {
+    // The request runs through three looks before its answer is there.
+    VerifiedListTest() { inet.polls = 3; }
     TempDir dir;
     std::filesystem::path list = dir.path() / "radiobook2.res";
     FakeClock clock;
@@ -122,10 +124,10 @@ struct VerifiedListTest : ::testing::Test {
 
 TEST_F(VerifiedListTest, StoresTheBodyAsReceivedPlusOneLineEnd) {
     write(list, "old|list|here\r\n");
-    inet.body = cp949::encode("d|라디오|http://x/a\r\nd|B|y");
+    inet.otherwise.body = cp949::encode("d|라디오|http://x/a\r\nd|B|y");
     refresh_verified_list(inet, pump, "http://srv/soft/lane_desk/radio_guide/radiobook.res", list);
     EXPECT_EQ(inet.url, "http://srv/soft/lane_desk/radio_guide/radiobook.res");
-    EXPECT_EQ(inet.operations, (std::vector<std::string>{"GET"}));
+    EXPECT_EQ(inet.requests, (std::vector<std::string>{"GET"}));
     EXPECT_GE(pump.waits, 3);
     EXPECT_EQ(ChannelBook(list).lines(),
               (std::vector<std::string>{"d|라디오|http://x/a", "d|B|y"}));
@@ -144,8 +146,8 @@ TEST_F(VerifiedListTest, FailuresLeaveOneEmptyLine) {
                           {"HTTP/1.1 206 Partial Content", "d|x|y"}};
     for (const auto& c : cases) {
         write(list, "old|list|here\r\n");
-        inet.status = c.status;
-        inet.body = c.body;
+        inet.otherwise.header = std::string(c.status) + "\r\n";
+        inet.otherwise.body = c.body;
         refresh_verified_list(inet, pump, "http://srv/list", list);
         EXPECT_EQ(read(list), "\r\n") << c.status;
     }
@@ -154,9 +156,9 @@ TEST_F(VerifiedListTest, FailuresLeaveOneEmptyLine) {
 // A list published in another code page, or with a stray byte, is the publisher's to fix: it is
 // kept exactly, not rewritten into something else.
 TEST_F(VerifiedListTest, KeepsBytesThatDoNotDecode) {
-    inet.body = "d|\xB6\xF3\xB5\xF0\xBF\xC0|http://x\r\nd|\xFF\x80\xED\x95\x9C|y\r\n";
+    inet.otherwise.body = "d|\xB6\xF3\xB5\xF0\xBF\xC0|http://x\r\nd|\xFF\x80\xED\x95\x9C|y\r\n";
     refresh_verified_list(inet, pump, "http://srv/list", list);
-    EXPECT_EQ(read(list), inet.body + "\r\n");
+    EXPECT_EQ(read(list), inet.otherwise.body + "\r\n");
 }
 
 }  // namespace

@@ -1,30 +1,20 @@
 #include "filedown/file_down.h"
 
 #include <algorithm>
-#include <deque>
 #include <fstream>
 #include <iterator>
-#include <map>
 
 #include <gtest/gtest.h>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_event_pump.h"
+#include "fakes/fake_inet.h"
 #include "fakes/temp_dir.h"
-#include "filedown/inet.h"
 
 namespace presslane {
 namespace {
 
-// One scripted answer of the fake transfer component.
-struct Answer {
-    std::string header;  // the whole header text; "\r\n" for no response
-    std::map<std::string, std::string> fields;
-    std::string body;
-    int state = Inet::kStateResponseCompleted;
-    int code = 0;
-    std::string info;
-};
+using Answer = FakeInet::Answer;
 
 Answer raw(const std::string& header, const std::string& body = {}) {
     Answer a;
@@ -40,67 +30,6 @@ Answer ok(const std::string& body, bool with_length = true) {
 }
 
 Answer status(const std::string& code) { return raw("HTTP/1.1 " + code + " X\r\n", "<html>"); }
-
-// A transfer component whose request finishes on the next round of window events.
-class FakeInet : public Inet {
-public:
-    explicit FakeInet(std::deque<Answer>& script) : script_(script) {}
-    std::string OpenURL(const std::string&) override { return {}; }
-    int OpenURLStatus() const override { return 0; }
-    void set_URL(const std::string& a) override { url_ = a; }
-    std::string URL() const override { return url_; }
-    void Execute(const std::string&, const std::string& operation) override {
-        ++executes;
-        requests.push_back(operation);
-        current_ = script_.empty() ? raw("\r\n") : script_.front();
-        if (!script_.empty()) script_.pop_front();
-        pos_ = 0;
-        executing_ = true;
-    }
-    // Holds the headers only, as the real component does.
-    void ExecuteHeaders(const std::string& address) override {
-        Execute(address, "GET");
-        requests.back() = "headers";
-        current_.body.clear();
-    }
-    bool StillExecuting() const override { return executing_; }
-    std::string GetHeader() const override { return current_.header; }
-    std::string GetHeader(const std::string& name) const override {
-        const auto it = current_.fields.find(name);
-        return it == current_.fields.end() ? std::string() : it->second;
-    }
-    std::string GetChunkText(std::size_t) override { return {}; }
-    std::vector<std::uint8_t> GetChunkBytes(std::size_t max_bytes) override {
-        const std::size_t n = std::min(max_bytes, current_.body.size() - pos_);
-        std::vector<std::uint8_t> out(current_.body.begin() + long(pos_),
-                                      current_.body.begin() + long(pos_ + n));
-        pos_ += n;
-        return out;
-    }
-    int ResponseCode() const override { return current_.code; }
-    std::string ResponseInfo() const override { return current_.info; }
-    void Cancel() override {
-        ++cancels;
-        executing_ = false;
-    }
-    // Called from the fake event loop.
-    void tick() {
-        if (!executing_) return;
-        executing_ = false;
-        if (on_state_changed) on_state_changed(current_.state);
-    }
-
-    int executes = 0;
-    int cancels = 0;
-    std::vector<std::string> requests;
-
-private:
-    std::deque<Answer>& script_;
-    Answer current_;
-    std::string url_;
-    std::size_t pos_ = 0;
-    bool executing_ = false;
-};
 
 struct Event {
     Event(std::string k, int x = 0, int y = 0, std::string t = {})
@@ -118,7 +47,10 @@ void PrintTo(const Event& e, std::ostream* os) {
 class FileDownTest : public ::testing::Test {
 protected:
     FileDownTest() {
-        auto net = std::make_unique<FakeInet>(script);
+        // A request finishes on the next round of window events.
+        auto net = std::make_unique<FakeInet>();
+        net->on_tick = true;
+        net->otherwise = raw("\r\n");
         inet = net.get();
         control = std::make_unique<FileDown>(std::move(net), pump);
         control->set_URL("http://127.0.0.1/f.bin");
@@ -151,7 +83,6 @@ protected:
     std::filesystem::path target = dir.path() / "temp_file.exe";
     FakeClock clock;
     FakeEventPump pump{clock};
-    std::deque<Answer> script;
     FakeInet* inet = nullptr;
     std::unique_ptr<FileDown> control;
     std::vector<Event> log;
@@ -159,8 +90,7 @@ protected:
 };
 
 TEST_F(FileDownTest, FreshControlIsIdleAndEmpty) {
-    std::deque<Answer> none;
-    FileDown fresh(std::make_unique<FakeInet>(none), pump);
+    FileDown fresh(std::make_unique<FakeInet>(), pump);
     EXPECT_EQ(fresh.URL(), "");
     EXPECT_EQ(fresh.DownPath(), "");
     EXPECT_FALSE(fresh.Working());
@@ -182,7 +112,7 @@ TEST_F(FileDownTest, ChunksAreReportedOneByOneThenTheClosingPair) {
         log.clear();
         std::string body(c.size, 'x');
         for (std::size_t i = 0; i < body.size(); ++i) body[i] = char(i * 7);
-        script = {ok(body), ok(body)};
+        inet->script = {ok(body), ok(body)};
         run();
         std::vector<Event> expected;
         for (int r : c.downloads) expected.push_back({"download", r, int(c.size)});
@@ -211,12 +141,12 @@ TEST_F(FileDownTest, HeaderFailuresReportTheirCodeAndKeepTheOldFile) {
         SCOPED_TRACE(c.error.text);
         log.clear();
         put_old_file();
-        script = {c.answer};
+        inet->script = {c.answer};
         run();
         EXPECT_EQ(log, std::vector<Event>{c.error});
-        EXPECT_EQ(inet->executes, 1) << "no body request after a failed header request";
+        EXPECT_EQ(inet->requests.size(), 1u) << "no body request after a failed header request";
         EXPECT_EQ(target_bytes(), "old program");
-        inet->executes = 0;
+        inet->requests.clear();
     }
 }
 
@@ -248,7 +178,7 @@ TEST_F(FileDownTest, BodyRequestFailuresNeverLeaveAFile) {
         SCOPED_TRACE(c.error.text);
         log.clear();
         put_old_file();
-        script = {ok(std::string(5000, 'a')), c.body_answer};
+        inet->script = {ok(std::string(5000, 'a')), c.body_answer};
         run();
         ASSERT_FALSE(log.empty());
         EXPECT_EQ(log.back(), c.error);
@@ -270,7 +200,7 @@ TEST_F(FileDownTest, MissingLengthStillDownloadsAndReportsTheRealSizeAtTheEnd) {
         log.clear();
         Answer a = ok(std::string(1500, 'z'), false);
         if (*length) a.fields["Content-length"] = length;
-        script = {a, a};
+        inet->script = {a, a};
         run();
         const std::vector<Event> expected = {{"download", 1024, 0},
                                              {"download", 1500, 0},
@@ -283,7 +213,7 @@ TEST_F(FileDownTest, MissingLengthStillDownloadsAndReportsTheRealSizeAtTheEnd) {
 }
 
 TEST_F(FileDownTest, SecondCallIsRefusedWhileAnyRequestRuns) {
-    script = {ok(std::string(3000, 'q')), ok(std::string(3000, 'q'))};
+    inet->script = {ok(std::string(3000, 'q')), ok(std::string(3000, 'q'))};
     bool refused_in_header_wait = false;
     pump.on_event = [&] {
         // First round of events: the header request is still running.
@@ -303,12 +233,12 @@ TEST_F(FileDownTest, SecondCallIsRefusedWhileAnyRequestRuns) {
     EXPECT_EQ(log[2], busy);
     EXPECT_EQ(log.back(), (Event{"complete", 3000}));
     EXPECT_EQ(target_bytes(), std::string(3000, 'q'));
-    EXPECT_EQ(inet->executes, 2);
+    EXPECT_EQ(inet->requests.size(), 2u);
 }
 
 TEST_F(FileDownTest, CancelWhileWritingRaisesNothingAndLeavesNoFile) {
     put_old_file();
-    script = {ok(std::string(5000, 'c')), ok(std::string(5000, 'c'))};
+    inet->script = {ok(std::string(5000, 'c')), ok(std::string(5000, 'c'))};
     during_download = [&] {
         if (log.size() == 2) control->Cancel();
     };
@@ -320,25 +250,25 @@ TEST_F(FileDownTest, CancelWhileWritingRaisesNothingAndLeavesNoFile) {
 
 TEST_F(FileDownTest, CancelDuringTheHeaderRequestRaisesNothing) {
     put_old_file();
-    script = {ok("abc"), ok("abc")};
+    inet->script = {ok("abc"), ok("abc")};
     pump.on_event = [&] { control->Cancel(); };
     run();
     EXPECT_TRUE(log.empty());
-    EXPECT_EQ(inet->executes, 1);
+    EXPECT_EQ(inet->requests.size(), 1u);
     EXPECT_EQ(target_bytes(), "old program");
     EXPECT_FALSE(control->Busy());
 }
 
 TEST_F(FileDownTest, FileThatCannotBeCreatedIsReportedWithItsOwnCode) {
     control->set_DownPath((dir.path() / "missing" / "f.exe").string());
-    script = {ok("abc"), ok("abc")};
+    inet->script = {ok("abc"), ok("abc")};
     run();
     EXPECT_EQ(log, (std::vector<Event>{{"error", 5, 0, "파일을 만들 수 없음"}}));
     EXPECT_FALSE(control->Working());
 }
 
 TEST_F(FileDownTest, HostMayDestroyTheControlInAnEvent) {
-    script = {ok(std::string(3000, 'd')), ok(std::string(3000, 'd'))};
+    inet->script = {ok(std::string(3000, 'd')), ok(std::string(3000, 'd'))};
     during_download = [&] {
         inet = nullptr;
         control.reset();
@@ -356,8 +286,7 @@ TEST_F(FileDownTest, PropertiesPersistAndEmptyValuesAreNotStored) {
     EXPECT_EQ(bag, (FileDown::PropertyBag{{"DownPath", target.string()}}));
     EXPECT_FALSE(control->properties_changed());
 
-    std::deque<Answer> none;
-    FileDown reloaded(std::make_unique<FakeInet>(none), pump);
+    FileDown reloaded(std::make_unique<FakeInet>(), pump);
     reloaded.ReadProperties(bag);
     EXPECT_EQ(reloaded.URL(), "");
     EXPECT_EQ(reloaded.DownPath(), target.string());

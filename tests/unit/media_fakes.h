@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "filedown/inet.h"
+#include "fakes/fake_inet.h"
 #include "fakes/fake_item_list.h"
 #include "media/media_player.h"
 
@@ -53,42 +53,6 @@ struct FakeMediaPlayer : MediaPlayer {
     Playback state = Playback::Stopped;
     bool muted = false;
     int volume = 100;
-};
-
-// Answers every request at once with a fixed status line and body.
-struct FakeInet : Inet {
-    std::string OpenURL(const std::string&) override { return body; }
-    int OpenURLStatus() const override { return 200; }
-    void ExecuteHeaders(const std::string& a) override { Execute(a, "GET"); }
-    void set_URL(const std::string& a) override { url = a; }
-    std::string URL() const override { return url; }
-    void Execute(const std::string&, const std::string& op) override {
-        operations.push_back(op);
-        offset = 0;
-        busy_polls = polls_before_done;
-    }
-    bool StillExecuting() const override { return busy_polls-- > 0; }
-    std::string GetHeader() const override { return status.empty() ? "\r\n" : status + "\r\n"; }
-    std::string GetHeader(const std::string&) const override { return {}; }
-    std::string GetChunkText(std::size_t max) override {
-        std::string piece = body.substr(std::min(offset, body.size()), max);
-        offset += piece.size();
-        return piece;
-    }
-    std::vector<std::uint8_t> GetChunkBytes(std::size_t max) override {
-        const std::string piece = GetChunkText(max);
-        return {piece.begin(), piece.end()};
-    }
-    int ResponseCode() const override { return 0; }
-    std::string ResponseInfo() const override { return {}; }
-    void Cancel() override {}
-
-    // The body is handed out unchanged both as text and as bytes.
-    std::string url, status = "HTTP/1.1 200 OK", body;
-    std::vector<std::string> operations;
-    int polls_before_done = 3;
-    mutable int busy_polls = 0;
-    std::size_t offset = 0;
 };
 
 }  // namespace presslane

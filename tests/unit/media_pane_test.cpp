@@ -63,7 +63,7 @@ struct MediaPaneTest : ::testing::Test {
 };
 
 TEST_F(MediaPaneTest, StartUpListsVerifiedThenSeparatorThenOwnChannels) {
-    inet.body = "d|V1|http://v/1\r\nd|V2|http://v/2\r\n\r\nd|V3|http://v/3\r\n";
+    inet.otherwise.body = "d|V1|http://v/1\r\nd|V2|http://v/2\r\n\r\nd|V3|http://v/3\r\n";
     book("d|M1|http://m/1\r\nnoname\r\nd|M2|http://m/2\r\n\r\nd|M3|http://m/3\r\n");
     items.entries = {"stale"};
     pane().load_verified_radio();

@@ -6,7 +6,7 @@
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_event_pump.h"
-#include "fakes/fake_served_inet.h"
+#include "fakes/fake_inet.h"
 #include "fakes/temp_dir.h"
 #include "minisign_tool.h"
 #include "update_client/release_installer.h"
@@ -147,7 +147,7 @@ struct InstallerTest : SignedRelease {
     const std::string address = "http://127.0.0.1/soft/lane_desk/upgrade/update.exe";
     fs::path downloaded = dir.path() / "temp_file_update.exe";
     fs::path target = dir.path() / "update";
-    FakeServedInet inet;
+    FakeInet inet = FakeInet::serving();
     FakeClock clock;
     FakeEventPump pump{clock};
     ReleaseInstaller installer{inet, pump, ReleaseSignature(release_key)};

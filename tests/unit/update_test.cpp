@@ -4,16 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_platform.h"
-#include "fakes/fake_served_inet.h"
+#include "fakes/fake_inet.h"
 #include "fakes/temp_dir.h"
 #include "filedown/file_down_control.h"
-#include "filedown/inet.h"
 #include "minisign_tool.h"
 #include "update_client/release_installer.h"
 #include "update_client/replace_file.h"
@@ -71,50 +70,22 @@ TEST(OffersUpgrade, OnlyAHigherNumberInAnAnswerOf200) {
         EXPECT_EQ(offers_upgrade(c.status, c.text, "4.47"), c.offered) << c.status << c.text;
 }
 
-// Answers OpenURL with a fixed text; the other operations are not used by the check.
-struct TextInet : Inet {
-    std::string OpenURL(const std::string& a) override {
-        asked.push_back(a);
-        if (during) during();
-        return text;
-    }
-    int OpenURLStatus() const override { return status; }
-    void ExecuteHeaders(const std::string&) override {}
-    void set_URL(const std::string&) override {}
-    std::string URL() const override { return {}; }
-    void Execute(const std::string&, const std::string&) override {}
-    bool StillExecuting() const override { return false; }
-    std::string GetHeader() const override { return "\r\n"; }
-    std::string GetHeader(const std::string&) const override { return {}; }
-    std::string GetChunkText(std::size_t) override { return {}; }
-    std::vector<std::uint8_t> GetChunkBytes(std::size_t) override { return {}; }
-    int ResponseCode() const override { return 0; }
-    std::string ResponseInfo() const override { return {}; }
-    void Cancel() override {}
-    std::string text;
-    int status = 200;
-    std::vector<std::string> asked;
-    std::function<void()> during;
-};
-
 TEST(VersionCheck, AsksOnlyForAHigherVersionAndAgainOnTheNextCheck) {
-    TextInet inet;
+    FakeInet inet;
     FakeDialogs dialogs;
     int shown = 0;
     VersionCheck check(inet, dialogs, "4.47", "http://127.0.0.1/v.txt", [&] { ++shown; });
 
     for (const char* lower : {"4.47", "4.100", "<html>Not Found</html>", ""}) {
-        inet.text = lower;
+        inet.otherwise.body = lower;
         check.CheckForUpdate();
     }
-    inet.text = "404 page not found";
-    inet.status = 404;
+    inet.otherwise = FakeInet::Answer::with_status(404, "404 page not found");
     check.CheckForUpdate();
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(check.ProgramVersion(), "4.47");
 
-    inet.status = 200;
-    inet.text = "4.5\r\n";
+    inet.otherwise = FakeInet::Answer::with_status(200, "4.5\r\n");
     dialogs.answers = {false, true};
     check.CheckForUpdate();
     check.CheckForUpdate();
@@ -128,11 +99,11 @@ TEST(VersionCheck, AsksOnlyForAHigherVersionAndAgainOnTheNextCheck) {
 }
 
 TEST(VersionCheck, AnActivationDuringTheCheckStartsNoSecondOne) {
-    TextInet inet;
+    FakeInet inet;
     FakeDialogs dialogs;
     VersionCheck check(inet, dialogs, "4.47", "v", [] {});
-    inet.text = "9.0";
-    inet.during = [&] { check.CheckForUpdate(); };
+    inet.otherwise.body = "9.0";
+    inet.during_open = [&] { check.CheckForUpdate(); };
     check.CheckForUpdate();
     EXPECT_EQ(inet.asked.size(), 1u);
     EXPECT_EQ(dialogs.boxes.size(), 1u);
@@ -178,12 +149,8 @@ constexpr char kUpdaterUrl[] = "http://127.0.0.1/soft/lane_desk/upgrade/update.e
 constexpr char kProgramUrl[] = "http://127.0.0.1/soft/lane_desk/upgrade/lane_desk.exe";
 
 struct HostFixture : ::testing::Test {
-    HostFixture() {
-        controls.add("text1", text1);
-        controls.add("SizeInfo", size_info);
-        size_info.text = "None";
-    }
-    std::string log() const { return text1.text; }
+    HostFixture() { form[DownloadControl::SizeInfo].text = "None"; }
+    std::string log() { return form[DownloadControl::text1].text; }
     // Publishes a small executable as the file of ADDRESS, signed with the release key, and
     // returns its bytes.
     std::string publish(const std::string& address) {
@@ -196,27 +163,21 @@ struct HostFixture : ::testing::Test {
 
     TempDir dir, keys;
     MinisignTool tool{keys.path()};
-    FakeControl text1, size_info;
-    ControlSet controls;
+    FakeControls<DownloadControl> form;
     FakeProgressBar bar;
     FakeFileDown down;
     FakeClock clock;
     FakeEventPump pump{clock};
     FakeShell shell;
     FakeDialogs dialogs;
-    FakeServedInet net_temp;
+    FakeInet net_temp = FakeInet::serving();
     ReleaseInstaller installer{net_temp, pump, ReleaseSignature(tool.make_key("release"))};
 };
 
 struct UpdateWindowTest : HostFixture {
-    UpdateWindow window{controls,
-                        bar,
-                        &down,
-                        installer,
-                        {pump, clock, shell},
-                        dir.path(),
-                        kUpdaterUrl,
-                        "http://www.presslane.co.kr/"};
+    UpdateWindow window{
+        form.controls,        bar,        &down,       installer,
+        {pump, clock, shell}, dir.path(), kUpdaterUrl, "http://www.presslane.co.kr/"};
 };
 
 TEST_F(UpdateWindowTest, ActivationLogsAndStartsTheDownload) {
@@ -234,11 +195,11 @@ TEST_F(UpdateWindowTest, ProgressShowsTheSizeAndCopesWithSizeZero) {
     window.FileDown_OnDownload(1024, 4000);
     EXPECT_EQ(bar.maximum, 4000);
     EXPECT_EQ(bar.current, 1024);
-    EXPECT_EQ(size_info.text, "4000 Byte");
+    EXPECT_EQ(form[DownloadControl::SizeInfo].text, "4000 Byte");
     // No length from the server: the bar stays, the size shows what has arrived.
     window.FileDown_OnDownload(2048, 0);
     EXPECT_EQ(bar.maximum, 4000);
-    EXPECT_EQ(size_info.text, "2048 Byte");
+    EXPECT_EQ(form[DownloadControl::SizeInfo].text, "2048 Byte");
     window.FileDown_OnDownload(100, 200);
     EXPECT_EQ(bar.maximum, 200);
     EXPECT_EQ(bar.current, 100);
@@ -247,7 +208,6 @@ TEST_F(UpdateWindowTest, ProgressShowsTheSizeAndCopesWithSizeZero) {
 TEST_F(UpdateWindowTest, CompletionReplacesTheUpdaterStartsItAndEnds) {
     write_file(dir.path() / "update", "old updater");
     write_file(dir.path() / "temp_file_update.exe", publish(kUpdaterUrl));
-    window.DownloadURL = kUpdaterUrl;
     EXPECT_THROW(window.FileDown_OnComplete(11), ProcessEnded);
     EXPECT_EQ(read_file(dir.path() / "update"), read_file(keys.path() / "update.exe"));
     EXPECT_EQ(shell.started, std::vector<std::string>{(dir.path() / "update").string()});
@@ -259,7 +219,6 @@ TEST_F(UpdateWindowTest, UnprovenFileIsNotInstalledAndTheWindowStays) {
     write_file(dir.path() / "update", "old updater");
     publish(kUpdaterUrl);
     write_file(dir.path() / "temp_file_update.exe", "<html>maintenance</html>");
-    window.DownloadURL = kUpdaterUrl;
     window.FileDown_OnComplete(24);
     EXPECT_EQ(read_file(dir.path() / "update"), "old updater");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "temp_file_update.exe"));
@@ -279,7 +238,7 @@ TEST_F(UpdateWindowTest, ErrorsAreLoggedByCode) {
         {5, "파일을 저장하지 못했습니다. 디스크 공간을 확인해 주세요.\r\n"},
         {6, ""}};
     for (const auto& [code, text] : cases) {
-        text1.text.clear();
+        form[DownloadControl::text1].text.clear();
         window.FileDown_OnError(std::int16_t(code));
         EXPECT_EQ(log(), text) << code;
     }
@@ -317,8 +276,8 @@ struct FakeWindows : WindowCloser {
 struct UpdaterTest : HostFixture {
     FakeWindows windows;
     Updater updater{
-        controls,   bar,        &down, installer, {pump, clock, shell, dialogs, windows},
-        dir.path(), kProgramUrl};
+        form.controls, bar,        &down, installer, {pump, clock, shell, dialogs, windows},
+        dir.path(),    kProgramUrl};
 };
 
 TEST_F(UpdaterTest, ClosesOnlyTheFirstWindowWhoseTitleHoldsTheName) {

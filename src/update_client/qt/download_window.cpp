@@ -8,16 +8,23 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "filedown/file_down_control.h"
 #include "filedown/qt/grabkit_loader.h"
+#include "update_client/download_events.h"
 
 namespace presslane {
+namespace {
+
+std::string name(DownloadControl id) { return std::string(Controls<DownloadControl>::name(id)); }
+
+}  // namespace
 
 DownloadWindow::DownloadWindow(const QString& title, const QString& cancel_caption)
     : QDialog(nullptr) {
     setWindowTitle(title);
     setFixedSize(640, 330);
 
-    log_ = controls_.add("text1", new QPlainTextEdit(this));
+    log_ = controls_.add(name(DownloadControl::text1), new QPlainTextEdit(this));
     log_->setReadOnly(true);
     log_->setGeometry(10, 10, 620, 170);
     // ShowInfo rewrites the whole text: the newest line is brought back into view each time.
@@ -26,29 +33,47 @@ DownloadWindow::DownloadWindow(const QString& title, const QString& cancel_capti
         log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
     });
 
-    auto* bar = controls_.add("pgbDownload", new QProgressBar(this));
+    auto* bar = controls_.add(name(DownloadControl::pgbDownload), new QProgressBar(this));
     bar->setGeometry(10, 190, 620, 20);
     bar->setRange(0, 100);
     bar->setValue(0);
     progress_port_ = std::make_unique<ProgressBarControl>(bar);
 
-    controls_.add("Label1", new QLabel("파일크기 : ", this))->setGeometry(10, 218, 70, 20);
-    controls_.add("SizeInfo", new QLabel("None", this))->setGeometry(80, 218, 300, 20);
+    controls_.add(name(DownloadControl::Label1), new QLabel("파일크기 : ", this))
+        ->setGeometry(10, 218, 70, 20);
+    controls_.add(name(DownloadControl::SizeInfo), new QLabel("None", this))
+        ->setGeometry(80, 218, 300, 20);
 
-    auto* start = controls_.add("update_start", new QPushButton("수동으로 업데이트", this));
+    auto* start = controls_.add(name(DownloadControl::update_start),
+                                new QPushButton("수동으로 업데이트", this));
     start->setGeometry(10, 246, 140, 28);
     connect(start, &QPushButton::clicked, this, [this] {
-        if (handlers_.update_start) handlers_.update_start();
+        if (events_) events_->update_start_Click();
     });
-    auto* cancel = controls_.add("cmdCancel", new QPushButton(cancel_caption, this));
+    auto* cancel =
+        controls_.add(name(DownloadControl::cmdCancel), new QPushButton(cancel_caption, this));
     cancel->setGeometry(10, 282, 620, 38);
     cancel->setStyleSheet("text-align: left; padding-left: 6px;");
     connect(cancel, &QPushButton::clicked, this, [this] {
-        if (handlers_.cancel) handlers_.cancel();
+        if (events_) events_->cmdCancel_Click();
     });
 
     down_ = create_file_down(this);
     if (auto* face = findChild<QWidget*>("FileDown")) face->move(598, 244);
+}
+
+void DownloadWindow::connect_to(DownloadEvents& events) {
+    events_ = &events;
+    if (!down_) return;
+    FileDownControl::Events down_events;
+    down_events.OnDownload = [&events](std::int32_t received, std::int32_t size) {
+        events.FileDown_OnDownload(received, size);
+    };
+    down_events.OnComplete = [&events](std::int32_t size) { events.FileDown_OnComplete(size); };
+    down_events.OnError = [&events](std::int16_t code, std::string) {
+        events.FileDown_OnError(code);
+    };
+    down_->set_events(down_events);
 }
 
 void DownloadWindow::showEvent(QShowEvent* event) {
@@ -57,18 +82,18 @@ void DownloadWindow::showEvent(QShowEvent* event) {
     activated_ = true;
     // Run from the event loop, not inside the show: the routine waits and lets events run.
     QTimer::singleShot(0, this, [this] {
-        if (handlers_.activate) handlers_.activate();
+        if (events_) events_->window_shown();
     });
 }
 
 void DownloadWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (handlers_.close_box) handlers_.close_box();
+    if (events_) events_->Form_Unload();
 }
 
 void DownloadWindow::reject() {
     // Escape closes the window the same way as its close box.
-    if (handlers_.close_box) handlers_.close_box();
+    if (events_) events_->Form_Unload();
     QDialog::reject();
 }
 

@@ -1,38 +1,36 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 
 #include <QDialog>
 
 #include "common/qt/progress_bar_control.h"
 #include "common/qt/widget_control_set.h"
+#include "update_client/download_controls.h"
 
 class QPlainTextEdit;
 
 namespace presslane {
 
+class DownloadEvents;
 class FileDownControl;
 
 // The window both update programs show: the log text1, the progress bar pgbDownload, the size
 // display SizeInfo, the buttons update_start and cmdCancel and the FileDown control, created
-// from the Grabkit library. It only builds widgets and forwards their events.
+// from the Grabkit library. It only builds widgets and reports their events to its controller.
 class DownloadWindow : public QDialog {
     Q_OBJECT
 public:
-    struct Handlers {
-        std::function<void()> activate;  // once, when the window is first shown
-        std::function<void()> update_start;
-        std::function<void()> cancel;
-        std::function<void()> close_box;
-    };
     DownloadWindow(const QString& title, const QString& cancel_caption);
 
-    const ControlSet& controls() const { return controls_; }
+    // Gathered from the widgets by name; throws MissingControl for one the window did not build.
+    Controls<DownloadControl> controls() const { return Controls<DownloadControl>(controls_); }
     ProgressBar& progress() { return *progress_port_; }
     // Null when the library could not be loaded.
     FileDownControl* FileDown() const { return down_; }
-    void set_handlers(Handlers handlers) { handlers_ = std::move(handlers); }
+    // The controller that gets the window's events and those of its download control; set once,
+    // before the window is shown.
+    void connect_to(DownloadEvents& events);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,7 +42,7 @@ private:
     std::unique_ptr<ProgressBarControl> progress_port_;
     QPlainTextEdit* log_;
     FileDownControl* down_;
-    Handlers handlers_;
+    DownloadEvents* events_ = nullptr;
     bool activated_ = false;
 };
 

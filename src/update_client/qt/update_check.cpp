@@ -8,7 +8,6 @@
 #include <QWindow>
 
 #include "common/endpoints.h"
-#include "filedown/file_down_control.h"
 #include "filedown/qt/qt_inet.h"
 #include "update_client/qt/download_window.h"
 #include "update_client/release_installer.h"
@@ -75,17 +74,7 @@ void UpdateCheck::show_update_window() {
         new UpdateWindow(window->controls(), window->progress(), window->FileDown(), *installer,
                          {ports_.pump, ports_.clock, ports_.shell}, folder_,
                          endpoints::updater_program(), endpoints::home_page());
-    if (FileDownControl* down = window->FileDown()) {
-        FileDownControl::Events events;
-        events.OnDownload = [controller](int r, int s) { controller->FileDown_OnDownload(r, s); };
-        events.OnComplete = [controller](int s) { controller->FileDown_OnComplete(s); };
-        events.OnError = [controller](int c, std::string) { controller->FileDown_OnError(c); };
-        down->set_events(events);
-    }
-    window->set_handlers({[controller] { controller->Form_Activate(); },
-                          [controller] { controller->update_start_Click(); },
-                          [controller] { controller->cmdCancel_Click(); },
-                          [controller] { controller->Form_Unload(); }});
+    window->connect_to(*controller);
     window->setModal(true);
     window->exec();
 }
