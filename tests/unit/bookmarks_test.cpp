@@ -10,7 +10,7 @@
 
 #include "bookmarks/bookmark_file.h"
 #include "common/cp949.h"
-#include "fake_lists.h"
+#include "fakes/fake_lists.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"

@@ -14,7 +14,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
-#include "media_fakes.h"
+#include "fakes/fake_media_player.h"
 
 namespace presslane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "media_fakes.h"
+#include "fakes/fake_media_player.h"
 
 namespace presslane {
 namespace {

@@ -11,7 +11,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/temp_dir.h"
-#include "media_fakes.h"
+#include "fakes/fake_media_player.h"
 
 namespace presslane {
 namespace {
