@@ -12,7 +12,8 @@
 namespace presslane {
 namespace {
 
-constexpr const char* kPanes[] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame9"};
+constexpr MainControl kPanes[] = {MainControl::Frame1, MainControl::Frame2, MainControl::Frame3,
+                                  MainControl::Frame4, MainControl::Frame5, MainControl::Frame9};
 
 std::string without_nul(std::string s) {
     s.erase(std::remove(s.begin(), s.end(), '\0'), s.end());
@@ -43,7 +44,7 @@ bool is_collected_page(const std::string& address) {
            lower.find("/soft/lane_desk/radio_guide/all_newspaper") != std::string::npos;
 }
 
-BrowserHost::BrowserHost(Browsers browsers, const ControlSet& controls, ProgressBar& progress,
+BrowserHost::BrowserHost(Browsers browsers, const MainControls& controls, ProgressBar& progress,
                          Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
                          Addresses addresses, Hooks hooks)
     : browsers_(browsers),
@@ -67,21 +68,19 @@ void BrowserHost::call(const std::function<void()>& hook) {
     if (hook) hook();
 }
 
-void BrowserHost::set_visible(const char* control, bool visible) {
-    if (Control* c = controls_.find(control)) c->set_visible(visible);
+void BrowserHost::set_visible(MainControl control, bool visible) {
+    controls_[control].set_visible(visible);
 }
 
-void BrowserHost::show_pane(const char* pane) {
-    for (const char* p : kPanes) {
-        if (std::string_view(p) == pane) set_visible(p, true);
-    }
-    for (const char* p : kPanes) {
-        if (std::string_view(p) != pane) set_visible(p, false);
+void BrowserHost::show_pane(MainControl pane) {
+    set_visible(pane, true);
+    for (MainControl p : kPanes) {
+        if (p != pane) set_visible(p, false);
     }
 }
 
 Browser& BrowserHost::active_browser() {
-    return scrap_view_ == "no" ? browsers_.WebBrowser1 : browsers_.WebBrowser2;
+    return scrap_view_ ? browsers_.WebBrowser2 : browsers_.WebBrowser1;
 }
 
 std::string BrowserHost::caption() const {
@@ -101,12 +100,12 @@ void BrowserHost::start_page_click() {
 
 void BrowserHost::WebBrowser1_ProgressChange(int progress, int progress_max) {
     pump_.process_pending();
-    if (Control* form = controls_.find("Form1")) form->set_caption(caption());
+    controls_[MainControl::Form1].set_caption(caption());
     // The bar keeps its state for values it rejects (a maximum of 0, the -1 of a finished load).
     progress_.set_max(progress_max);
     progress_.set_value(progress);
     if (const auto text = progress_text(progress, progress_max)) {
-        if (Control* label = controls_.find("Label26")) label->set_caption(*text);
+        controls_[MainControl::Label26].set_caption(*text);
     }
 }
 
@@ -116,20 +115,16 @@ void BrowserHost::WebBrowser1_DocumentComplete() { pump_.process_pending(); }
 
 void BrowserHost::HTMLDoc_onmouseover() { call(hooks_.install_menu); }
 
-void BrowserHost::Combo1_Enter() {
-    if (Control* box = controls_.find("Combo1")) browsers_.WebBrowser1.navigate(box->caption());
-}
+void BrowserHost::Combo1_Enter(const std::string& typed) { browsers_.WebBrowser1.navigate(typed); }
 
-void BrowserHost::Combo1_Click() {
-    scrap_view_ = "no";
-    set_visible("WebBrowser2", false);
-    set_visible("ListView1", false);
-    set_visible("WebBrowser1", true);
-    show_pane("Frame2");
-    set_visible("Picture11", false);
+void BrowserHost::Combo1_Click(const std::string& title) {
+    scrap_view_ = false;
+    set_visible(MainControl::WebBrowser2, false);
+    set_visible(MainControl::ListView1, false);
+    set_visible(MainControl::WebBrowser1, true);
+    show_pane(MainControl::Frame2);
+    set_visible(MainControl::Picture11, false);
 
-    Control* box = controls_.find("Combo1");
-    const std::string title = box ? box->caption() : std::string();
     std::string address;
     for (const auto& line : RecordFile(folder_ / record_files::kBookmarks).lines()) {
         pump_.process_pending();
@@ -148,15 +143,15 @@ void BrowserHost::Image39_Click() { call(hooks_.open_bookmarks); }
 void BrowserHost::Toolbar1_ButtonClick(int index) {
     if (index >= 1 && index <= 5) {
         if (index == 1) browsers_.WebBrowser1.navigate(configured_start_page());
-        scrap_view_ = "no";
-        set_visible("WebBrowser2", false);
-        set_visible("ListView1", false);
+        scrap_view_ = false;
+        set_visible(MainControl::WebBrowser2, false);
+        set_visible(MainControl::ListView1, false);
         show_pane(kPanes[index - 1]);
     } else if (index == 6) {
-        scrap_view_ = "yes";
-        set_visible("WebBrowser2", true);
-        set_visible("ListView1", true);
-        show_pane("Frame9");
+        scrap_view_ = true;
+        set_visible(MainControl::WebBrowser2, true);
+        set_visible(MainControl::ListView1, true);
+        show_pane(MainControl::Frame9);
         call(hooks_.reload_scrapbook);
     } else if (index == 7) {
         call(hooks_.toggle_popup);
@@ -205,21 +200,19 @@ void BrowserHost::print_action() {
 }
 
 void BrowserHost::Picture4_MouseMove() {
-    if (Control* button = controls_.find("Picture4")) {
-        button->set_tooltip(
-            "▶왼쪽버튼 더블클릭:전체화면 ▶왼쪽 버튼+드래그:화면이동 ▶오른쪽 버튼+전체화면 "
-            "선택:정상화면");
-    }
+    controls_[MainControl::Picture4].set_tooltip(
+        "▶왼쪽버튼 더블클릭:전체화면 ▶왼쪽 버튼+드래그:화면이동 ▶오른쪽 버튼+전체화면 "
+        "선택:정상화면");
 }
 
 void BrowserHost::Picture4_Click() {
     pump_.process_pending();
-    set_visible("Frame8", true);
+    set_visible(MainControl::Frame8, true);
     call(hooks_.install_menu);
     call(hooks_.anchor_media_pane);
 }
 
-void BrowserHost::Picture11_MouseMove() { set_visible("Picture11", false); }
+void BrowserHost::Picture11_MouseMove() { set_visible(MainControl::Picture11, false); }
 
 void BrowserHost::Label9_Click(const std::string& user_name, const std::string& system_directory) {
     std::string user = user_name.substr(0, std::min<std::size_t>(user_name.find('\0'), 100));

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "browse/browser.h"
-#include "common/control_set.h"
+#include "browse/main_controls.h"
 
 namespace presslane {
 
@@ -46,7 +46,7 @@ public:
         std::function<void()> open_scrap;
     };
 
-    BrowserHost(Browsers browsers, const ControlSet& controls, ProgressBar& progress,
+    BrowserHost(Browsers browsers, const MainControls& controls, ProgressBar& progress,
                 Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
                 Addresses addresses, Hooks hooks);
 
@@ -61,9 +61,9 @@ public:
     void HTMLDoc_onmouseover();
 
     // Address box: Enter navigates exactly what was typed; a pick from the list opens the last
-    // bookmark of that title.
-    void Combo1_Enter();
-    void Combo1_Click();
+    // bookmark of the chosen title.
+    void Combo1_Enter(const std::string& typed);
+    void Combo1_Click(const std::string& title);
 
     void Image1_Click();   // back
     void Image2_Click();   // forward
@@ -80,9 +80,9 @@ public:
     // The favourites-folder message for this user and system drive ("C:\" and the like).
     void Label9_Click(const std::string& user_name, const std::string& system_directory);
 
-    // "no" while WebBrowser1 is the active browser, "yes" while the scrapbook pane is shown.
-    const std::string& scrap_view_flag() const { return scrap_view_; }
-    void set_scrap_view_flag(std::string flag) { scrap_view_ = std::move(flag); }
+    // False while WebBrowser1 is the active browser, true while the scrapbook pane is shown.
+    bool scrap_view() const { return scrap_view_; }
+    void set_scrap_view(bool shown) { scrap_view_ = shown; }
     Browser& active_browser();
 
     // The window caption for the current page of WebBrowser1.
@@ -92,19 +92,19 @@ private:
     std::filesystem::path settings_path() const;
     // Field 1 of the settings file's first line with NUL characters removed.
     std::string configured_start_page() const;
-    void show_pane(const char* pane);
-    void set_visible(const char* control, bool visible);
+    void show_pane(MainControl pane);
+    void set_visible(MainControl control, bool visible);
     void call(const std::function<void()>& hook);
 
     Browsers browsers_;
-    const ControlSet& controls_;
+    const MainControls& controls_;
     ProgressBar& progress_;
     Dialogs& dialogs_;
     EventPump& pump_;
     std::filesystem::path folder_;
     Addresses addresses_;
     Hooks hooks_;
-    std::string scrap_view_ = "no";
+    bool scrap_view_ = false;
 };
 
 // Label26's text for a progress event, or nothing when the label keeps its text: the percentage

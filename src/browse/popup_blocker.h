@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/control_set.h"
+#include "common/control.h"
 
 namespace presslane {
 
@@ -16,8 +16,8 @@ class EventPump;
 // at every start-page load and toggled by toolbar button 7; it is never saved.
 class PopupBlocker {
 public:
-    PopupBlocker(Browser& main, Browser& sink, const ControlSet& controls, Dialogs& dialogs,
-                 EventPump& pump);
+    // button7: the toolbar's popup button, whose caption shows the state.
+    PopupBlocker(Browser& main, Browser& sink, Control& button7, Dialogs& dialogs, EventPump& pump);
 
     // Field 2 of the settings line (nullptr when missing). Blocking goes on for "1", for a missing
     // or non-numeric field, and stays on once it is on.
@@ -34,7 +34,7 @@ private:
 
     Browser& main_;
     Browser& sink_;
-    const ControlSet& controls_;
+    Control& button7_;
     Dialogs& dialogs_;
     EventPump& pump_;
     std::string flag_;

@@ -4,10 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "browse/main_controls.h"
+#include "browse/view_mode.h"
+
 namespace presslane {
 
 class Browser;
-class ControlSet;
 class Dialogs;
 class EventPump;
 class Inet;
@@ -16,8 +18,7 @@ class MediaPlayer;
 
 // The media pane of the main window (Frame8): the my-radio list Combo2, the player MediaPlayer1,
 // its mouse handling (dragging the pane, full screen, clip information), auto-play at start-up
-// and the pane's buttons. Controls are reached by name in the main window's set: Frame8, Combo2,
-// Label26.
+// and the pane's buttons. It uses the main window's Frame8, Combo2 and Label26.
 class MediaPane {
 public:
     struct Ports {
@@ -34,14 +35,14 @@ public:
     };
     // Steps owned by the window; an unset hook does nothing.
     struct Hooks {
-        std::function<std::string()> view_mode;     // "보통" or "크게"
+        std::function<ViewMode()> view_mode;
         std::function<void()> begin_drag;           // a manual drag of Frame8 starts
         std::function<void()> end_drag;             // ends it: drops the pane under the pointer
         std::function<void()> open_media_settings;  // Form10, modal
         std::function<void()> open_settings;        // Form3, modal
     };
 
-    MediaPane(const ControlSet& controls, Ports ports, std::filesystem::path app_folder,
+    MediaPane(const MainControls& controls, Ports ports, std::filesystem::path app_folder,
               Addresses addresses, Hooks hooks);
 
     // Start-up steps, in this order.
@@ -77,7 +78,7 @@ private:
     void set_status(const std::string& text);
     void call(const std::function<void()>& hook);
 
-    const ControlSet& controls_;
+    const MainControls& controls_;
     Ports ports_;
     std::filesystem::path folder_;
     Addresses addresses_;

@@ -6,10 +6,12 @@
 #include <string_view>
 
 #include "browse/browser_host.h"
+#include "browse/main_controls.h"
 #include "shell/layout.h"
 
 namespace presslane {
 
+class CatalogueControls;
 class Clock;
 class Dialogs;
 class EventPump;
@@ -18,8 +20,7 @@ class Screen;
 class Shell;
 
 // The main window (Form1): its load sequence, activation, clock, layout and saved geometry, and
-// the close sequence that ends the program. The window's controls are reached by name; "Form1"
-// is the window itself (outer frame geometry in twips, caption = title).
+// the close sequence that ends the program.
 class MainWindow {
 public:
     struct Ports {
@@ -52,9 +53,9 @@ public:
         BrowserHost::Hooks browse;  // install_menu, maximise and media-pane hooks are set here
     };
 
-    MainWindow(BrowserHost::Browsers browsers, const ControlSet& controls, ProgressBar& progress,
-               Ports ports, std::filesystem::path app_folder, BrowserHost::Addresses addresses,
-               Hooks hooks);
+    MainWindow(BrowserHost::Browsers browsers, const MainControls& controls,
+               const CatalogueControls& catalogue, ProgressBar& progress, Ports ports,
+               std::filesystem::path app_folder, BrowserHost::Addresses addresses, Hooks hooks);
 
     void Form_Load();
     void Form_Activate();
@@ -80,10 +81,11 @@ public:
     bool closing() const { return closing_; }
 
 private:
-    int read(const char* control, int (Control::*property)() const) const;
+    int read(MainControl control, int (Control::*property)() const) const;
     void call(const std::function<void()>& hook);
 
-    const ControlSet& controls_;
+    const MainControls& controls_;
+    const CatalogueControls& catalogue_;
     Ports ports_;
     std::filesystem::path folder_;
     Hooks hooks_;
