@@ -46,7 +46,7 @@ bool is_collected_page(const std::string& address) {
 
 BrowserHost::BrowserHost(Browsers browsers, const MainControls& controls, ProgressBar& progress,
                          Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
-                         Addresses addresses, Hooks hooks)
+                         Addresses addresses, Window& window, Popups& popups, Articles& articles)
     : browsers_(browsers),
       controls_(controls),
       progress_(progress),
@@ -54,7 +54,9 @@ BrowserHost::BrowserHost(Browsers browsers, const MainControls& controls, Progre
       pump_(pump),
       folder_(std::move(app_folder)),
       addresses_(std::move(addresses)),
-      hooks_(std::move(hooks)) {}
+      window_(window),
+      popups_(popups),
+      articles_(articles) {}
 
 std::filesystem::path BrowserHost::settings_path() const {
     return folder_ / record_files::kSettings;
@@ -62,10 +64,6 @@ std::filesystem::path BrowserHost::settings_path() const {
 
 std::string BrowserHost::configured_start_page() const {
     return without_nul(field(split_fields(RecordFile(settings_path()).first_line()), 1));
-}
-
-void BrowserHost::call(const std::function<void()>& hook) {
-    if (hook) hook();
 }
 
 void BrowserHost::set_visible(MainControl control, bool visible) {
@@ -95,7 +93,7 @@ void BrowserHost::start_page_click() {
     const Record line = split_fields(settings.first_line());
     browsers_.WebBrowser1.navigate(without_nul(field(line, 1)));
     browsers_.WebBrowser3.navigate(addresses_.visit_counter);
-    if (hooks_.set_popup_state) hooks_.set_popup_state(line.size() >= 2 ? &line[1] : nullptr);
+    popups_.set_from_settings(line.size() >= 2 ? &line[1] : nullptr);
 }
 
 void BrowserHost::WebBrowser1_ProgressChange(int progress, int progress_max) {
@@ -113,7 +111,7 @@ void BrowserHost::WebBrowser1_BeforeNavigate2() { browsers_.WebBrowser1.set_sile
 
 void BrowserHost::WebBrowser1_DocumentComplete() { pump_.process_pending(); }
 
-void BrowserHost::HTMLDoc_onmouseover() { call(hooks_.install_menu); }
+void BrowserHost::HTMLDoc_onmouseover() { window_.install_menu(); }
 
 void BrowserHost::Combo1_Enter(const std::string& typed) { browsers_.WebBrowser1.navigate(typed); }
 
@@ -138,7 +136,7 @@ void BrowserHost::Image1_Click() { active_browser().go_back(); }
 
 void BrowserHost::Image2_Click() { active_browser().go_forward(); }
 
-void BrowserHost::Image39_Click() { call(hooks_.open_bookmarks); }
+void BrowserHost::Image39_Click() { articles_.open_bookmarks(); }
 
 void BrowserHost::Toolbar1_ButtonClick(int index) {
     if (index >= 1 && index <= 5) {
@@ -152,9 +150,9 @@ void BrowserHost::Toolbar1_ButtonClick(int index) {
         set_visible(MainControl::WebBrowser2, true);
         set_visible(MainControl::ListView1, true);
         show_pane(MainControl::Frame9);
-        call(hooks_.reload_scrapbook);
+        articles_.reload_scrapbook();
     } else if (index == 7) {
-        call(hooks_.toggle_popup);
+        popups_.Toolbar1_Button7_Click();
     }
 }
 
@@ -182,18 +180,18 @@ void BrowserHost::Picture2_Click() {
     dialogs_.message("현재 페이지가 시작페이지로 설정되었습니다", address);
 }
 
-void BrowserHost::Picture9_Click() { call(hooks_.open_mail); }
+void BrowserHost::Picture9_Click() { articles_.open_mail(); }
 
 void BrowserHost::Picture10_Click() { print_action(); }
 
-void BrowserHost::Picture5_Click() { call(hooks_.open_scrap); }
+void BrowserHost::Picture5_Click() { articles_.open_scrap(); }
 
 void BrowserHost::print_action() {
     if (is_collected_page(browsers_.WebBrowser1.location_url())) {
         dialogs_.message("프레스레인가 수집한 신문사 정보는 프린트 할 수 없습니다", "알림");
         return;
     }
-    call(hooks_.maximise_window);
+    window_.maximise_window();
     Browser& browser = active_browser();
     browser.print_preview();
     browser.print();
@@ -208,8 +206,8 @@ void BrowserHost::Picture4_MouseMove() {
 void BrowserHost::Picture4_Click() {
     pump_.process_pending();
     set_visible(MainControl::Frame8, true);
-    call(hooks_.install_menu);
-    call(hooks_.anchor_media_pane);
+    window_.install_menu();
+    window_.anchor_media_pane();
 }
 
 void BrowserHost::Picture11_MouseMove() { set_visible(MainControl::Picture11, false); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,24 +30,39 @@ public:
         std::string default_start_page;  // written to a new settings file
         std::string visit_counter;
     };
-    // What the host asks of the rest of the main window and of later features.
-    struct Hooks {
-        std::function<void()> install_menu;
-        std::function<void()> maximise_window;
+    // What the host asks of the rest of the main window.
+    struct Window {
+        virtual void install_menu() = 0;
+        virtual void maximise_window() = 0;
         // The media pane opens at its anchor for the current bar position.
-        std::function<void()> anchor_media_pane;
+        virtual void anchor_media_pane() = 0;
+
+    protected:
+        ~Window() = default;
+    };
+    // Popup blocking, toggled by the toolbar's seventh button.
+    struct Popups {
         // The popup flag from field 2 of the settings line (missing field: nullptr).
-        std::function<void(const std::string* field2)> set_popup_state;
-        std::function<void()> toggle_popup;
-        std::function<void()> reload_scrapbook;
-        std::function<void()> open_bookmarks;
-        std::function<void()> open_mail;
-        std::function<void()> open_scrap;
+        virtual void set_from_settings(const std::string* field2) = 0;
+        virtual void Toolbar1_Button7_Click() = 0;
+
+    protected:
+        ~Popups() = default;
+    };
+    // The scrapbook pane and the windows the article tools open.
+    struct Articles {
+        virtual void reload_scrapbook() = 0;
+        virtual void open_bookmarks() = 0;
+        virtual void open_mail() = 0;
+        virtual void open_scrap() = 0;
+
+    protected:
+        ~Articles() = default;
     };
 
     BrowserHost(Browsers browsers, const MainControls& controls, ProgressBar& progress,
                 Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
-                Addresses addresses, Hooks hooks);
+                Addresses addresses, Window& window, Popups& popups, Articles& articles);
 
     // Loads the start page from the settings file (creating it with the default line when it is
     // missing), hits the visit counter and sets the popup state.
@@ -94,7 +108,6 @@ private:
     std::string configured_start_page() const;
     void show_pane(MainControl pane);
     void set_visible(MainControl control, bool visible);
-    void call(const std::function<void()>& hook);
 
     Browsers browsers_;
     const MainControls& controls_;
@@ -103,7 +116,9 @@ private:
     EventPump& pump_;
     std::filesystem::path folder_;
     Addresses addresses_;
-    Hooks hooks_;
+    Window& window_;
+    Popups& popups_;
+    Articles& articles_;
     bool scrap_view_ = false;
 };
 

@@ -15,33 +15,25 @@ namespace presslane {
 MainWindow::MainWindow(BrowserHost::Browsers browsers, const MainControls& controls,
                        const CatalogueControls& catalogue, ProgressBar& progress, Ports ports,
                        std::filesystem::path app_folder, BrowserHost::Addresses addresses,
-                       Hooks hooks)
+                       Peers peers)
     : controls_(controls),
       catalogue_(catalogue),
       ports_(ports),
       folder_(std::move(app_folder)),
-      hooks_(std::move(hooks)),
+      peers_(peers),
       browsers_(browsers),
       host_(browsers, controls, progress, ports.dialogs, ports.pump, folder_, std::move(addresses),
-            [this] {
-                BrowserHost::Hooks h = hooks_.browse;
-                h.install_menu = [this] { install_menu(); };
-                h.anchor_media_pane = [this] { anchor_media_pane(); };
-                h.maximise_window = hooks_.maximise_window;
-                return h;
-            }()) {}
+            *this, peers.popups, peers.articles) {}
 
 int MainWindow::read(MainControl control, int (Control::*property)() const) const {
     return (controls_[control].*property)();
 }
 
-void MainWindow::call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
+void MainWindow::maximise_window() { peers_.frame.maximise_window(); }
 
 void MainWindow::Form_Load() {
     ports_.pump.process_pending();
-    call(hooks_.add_tray_icon);
+    peers_.steps.add_tray_icon();
     state_.menu_position = BarPosition::Down;
     host_.set_scrap_view(false);
     browsers_.WebBrowser1.navigate("about: blank");
@@ -53,15 +45,15 @@ void MainWindow::Form_Load() {
     state_.view_mode = ViewMode::Normal;
     host_.start_page_click();
     call_width();
-    call(hooks_.show_window);
-    call(hooks_.load_bookmark_titles);
-    call(hooks_.load_verified_radio);
-    call(hooks_.load_my_radio);
-    call(hooks_.radio_on);
+    peers_.frame.show_window();
+    peers_.steps.load_bookmark_titles();
+    peers_.steps.load_verified_radio();
+    peers_.steps.load_my_radio();
+    peers_.steps.radio_on();
     pane.set_visible(false);
 }
 
-void MainWindow::Form_Activate() { call(hooks_.version_check); }
+void MainWindow::Form_Activate() { peers_.steps.version_check(); }
 
 void MainWindow::Form_Unload() {
     // A close request arriving while the sequence runs (it lets events run in save_width) must
@@ -69,8 +61,8 @@ void MainWindow::Form_Unload() {
     if (closing_) return;
     closing_ = true;
     save_width();
-    call(hooks_.remove_tray_icon);
-    call(hooks_.close_program_windows);
+    peers_.steps.remove_tray_icon();
+    peers_.frame.close_program_windows();
     ports_.shell.end_process();
 }
 
@@ -83,7 +75,7 @@ void MainWindow::Timer2_Timer() {
 void MainWindow::mPopExit_Click() {
     if (!ports_.dialogs.ask_yes_no("프레스레인를 완전히 종료하시겠습니까?", "종료확인")) return;
     ports_.pump.process_pending();
-    call(hooks_.close_window);
+    peers_.frame.close_window();
 }
 
 void MainWindow::menu_command(std::string_view item) {
@@ -91,15 +83,15 @@ void MainWindow::menu_command(std::string_view item) {
     // prints and "기사 인쇄하기" mails, as the buttons beside them do.
     if (item == "menu02_5" || item == "menu02_1" || item == "menu02_6" || item == "menu02_2" ||
         item == "menu02_7") {
-        call(hooks_.open_settings);
+        peers_.menu.open_settings();
     } else if (item == "menu02_3") {
-        call(hooks_.open_about);
+        peers_.menu.open_about();
     } else if (item == "menu02_4" || item == "menu04") {
-        call(hooks_.open_home_page);
+        peers_.menu.open_home_page();
     } else if (item == "mPopExit") {
         mPopExit_Click();
     } else if (item == "menu02_8") {
-        call(hooks_.open_media_settings);
+        peers_.menu.open_media_settings();
     } else if (item == "menu03_1") {
         host_.Picture5_Click();
     } else if (item == "menu03_3") {

@@ -15,15 +15,7 @@ namespace {
 
 class BrowserHostTest : public ::testing::Test {
 protected:
-    BrowserHostTest() : pump(clock) {
-        hooks.install_menu = [this] { log.push_back("install_menu"); };
-        hooks.maximise_window = [this] { log.push_back("maximise"); };
-        hooks.anchor_media_pane = [this] { log.push_back("anchor"); };
-        hooks.set_popup_state = [this](const std::string* f) {
-            log.push_back(f ? "popup:" + *f : "popup:none");
-        };
-        hooks.reload_scrapbook = [this] { log.push_back("reload_scrapbook"); };
-    }
+    BrowserHostTest() : pump(clock) {}
     BrowserHost& host() {
         if (!host_) {
             host_ = std::make_unique<BrowserHost>(
@@ -31,7 +23,7 @@ protected:
                 dir.path(),
                 BrowserHost::Addresses{"4.47", "www.example.kr", "https://news.example.kr/",
                                        "http://count.example.kr/presslane_counter/counter.php"},
-                hooks);
+                peers, peers, peers);
         }
         return *host_;
     }
@@ -46,8 +38,8 @@ protected:
     FakeEventPump pump;
     FakeDialogs dialogs;
     FakeMainWindowControls w;
-    BrowserHost::Hooks hooks;
-    std::vector<std::string> log;
+    FakeMainWindowPeers peers;
+    std::vector<std::string>& log = peers.log;
     std::unique_ptr<BrowserHost> host_;
 };
 

@@ -18,23 +18,12 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : pump(clock) {
-        auto step = [this](const char* name) { return [this, name] { log.push_back(name); }; };
-        hooks.add_tray_icon = step("tray");
-        hooks.remove_tray_icon = step("untray");
-        hooks.load_bookmark_titles = step("bookmarks");
-        hooks.load_verified_radio = step("verified_radio");
-        hooks.load_my_radio = step("my_radio");
-        hooks.radio_on = step("radio_on");
-        hooks.version_check = step("version_check");
-        hooks.show_window = [this] {
-            log.push_back("show");
+        peers.on_show = [this] {
             shown_geometry = {w[MainControl::Form1].x, w[MainControl::Form1].y,
                               w[MainControl::Form1].w, w[MainControl::Form1].h};
             shown_frame8_visible = w[MainControl::Frame8].shown;
         };
-        hooks.close_window = [this] { window().Form_Unload(); };
-        hooks.close_program_windows = step("close_windows");
-        hooks.browse.set_popup_state = [this](const std::string*) { log.push_back("popup"); };
+        peers.on_close = [this] { window().Form_Unload(); };
     }
     MainWindow& window() {
         if (!window_) {
@@ -42,7 +31,7 @@ protected:
                 BrowserHost::Browsers{w.wb1, w.wb2, w.wb3}, w.controls, w.catalogue.controls,
                 w.progress, MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
                 BrowserHost::Addresses{"4.47", "www.example.kr", "http://start/", "http://count/"},
-                hooks);
+                peers.peers());
         }
         return *window_;
     }
@@ -58,8 +47,8 @@ protected:
     FakeShell shell;
     FakeScreen screen;
     FakeMainWindowControls w;
-    MainWindow::Hooks hooks;
-    std::vector<std::string> log;
+    FakeMainWindowPeers peers;
+    std::vector<std::string>& log = peers.log;
     Rect shown_geometry;
     bool shown_frame8_visible = false;
     std::unique_ptr<MainWindow> window_;
@@ -67,8 +56,8 @@ protected:
 
 TEST_F(MainWindowTest, LoadSequenceRunsItsStepsInOrder) {
     window().Form_Load();
-    EXPECT_EQ(log, (std::vector<std::string>{"tray", "popup", "show", "bookmarks", "verified_radio",
-                                             "my_radio", "radio_on"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"tray", "popup:0", "show", "bookmark titles",
+                                             "verified_radio", "my_radio", "radio_on"}));
     EXPECT_EQ(w.wb1.navigations, (std::vector<std::string>{"about: blank", "http://start/"}));
     EXPECT_EQ(w.wb2.navigations, std::vector<std::string>{"about: blank"});
     EXPECT_EQ(window().layout_state().menu_position, BarPosition::Down);
@@ -146,15 +135,6 @@ TEST_F(MainWindowTest, TogglesRelayoutButLeaveTheMediaPaneWhereItIs) {
 // Every command of the menu bar reaches its target; the article commands are crossed as their
 // buttons are: "기사 메일발송" prints and "기사 인쇄하기" opens the mail window.
 TEST_F(MainWindowTest, EveryMenuCommandReachesItsTarget) {
-    auto step = [this](const char* name) { return [this, name] { log.push_back(name); }; };
-    hooks.open_settings = step("settings");
-    hooks.open_about = step("about");
-    hooks.open_media_settings = step("media settings");
-    hooks.open_home_page = step("home page");
-    hooks.browse.open_scrap = step("scrap");
-    hooks.browse.open_mail = step("mail");
-    hooks.browse.open_bookmarks = step("bookmarks");
-    hooks.maximise_window = step("maximise");
     const std::map<std::string, std::vector<std::string>> targets = {
         {"menu02_5", {"settings"}},  {"menu02_1", {"settings"}},
         {"menu02_6", {"settings"}},  {"menu02_2", {"settings"}},

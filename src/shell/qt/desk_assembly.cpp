@@ -30,6 +30,8 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
                            BrowserHost::Addresses addresses, std::function<void()> version_check)
     : ports_(ports),
       folder_(std::move(app_folder)),
+      version_(addresses.version),
+      version_check_(std::move(version_check)),
       form_(std::make_unique<Form1>(addresses.domain)),
       catalogue_controls_(form_->control_set()),
       media_(form_->controls(),
@@ -40,7 +42,7 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
              MediaPane::Hooks{[this] { return controller_->layout_state().view_mode; },
                               [this] { form_->media_pane().begin_drag(); },
                               [this] { form_->media_pane().end_drag(); },
-                              [this] { open_media_settings(); }, [this] { open_settings(); }}),
+                              [this] { open_media_window(); }, [this] { open_settings(); }}),
       popups_(form_->WebBrowser1(), form_->WebBrowser3(),
               form_->controls()[MainControl::Toolbar1_Button7], ports.dialogs, ports.pump),
       special_(
@@ -83,11 +85,10 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
         return popups_.WebBrowser1_NewWindow2(by_user);
     };
 
-    const std::string version = addresses.version;
     controller_ = std::make_unique<MainWindow>(
         BrowserHost::Browsers{form.WebBrowser1(), form.WebBrowser2(), form.WebBrowser3()},
         form.controls(), catalogue_controls_, form.progress(), ports, folder_, std::move(addresses),
-        main_window_hooks(std::move(version_check), version));
+        MainWindow::Peers{form, *this, *this, popups_, *this});
     form.connect_to(*controller_);
     form.media_pane().connect_to(media_, form.WebBrowser1());
     form.catalogue().connect_to(catalogue_, special_, controller_->host());
@@ -96,41 +97,27 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
 
 DeskAssembly::~DeskAssembly() = default;
 
-MainWindow::Hooks DeskAssembly::main_window_hooks(std::function<void()> version_check,
-                                                  const std::string& version) {
-    Form1& form = *form_;
-    MainWindow::Hooks hooks;
-    hooks.add_tray_icon = [this] { tray_->add_tray_icon(); };
-    hooks.remove_tray_icon = [this] { tray_->remove_tray_icon(); };
-    hooks.load_bookmark_titles = [this] { load_bookmark_titles(); };
-    hooks.load_verified_radio = [this] { media_.load_verified_radio(); };
-    hooks.load_my_radio = [this] { media_.load_my_radio(); };
-    hooks.radio_on = [this] { media_.radio_on(); };
-    hooks.version_check = std::move(version_check);
-    hooks.show_window = [&form] { form.show_with_frame(); };
-    hooks.close_window = [&form] { form.close(); };
-    hooks.maximise_window = [&form] { form.showMaximized(); };
-    hooks.close_program_windows = [&form] { form.close_program_windows(); };
-    hooks.open_settings = [this] { open_settings(); };
-    hooks.open_about = [&form, version] { Form6::open(version, endpoints::home_page(), &form); };
-    hooks.open_media_settings = [this] { media_.menu02_8_Click(); };
-    hooks.open_home_page = [this] { catalogue_.open_home_page(); };
-    hooks.browse = browser_host_hooks();
-    return hooks;
+void DeskAssembly::add_tray_icon() { tray_->add_tray_icon(); }
+
+void DeskAssembly::remove_tray_icon() { tray_->remove_tray_icon(); }
+
+void DeskAssembly::load_verified_radio() { media_.load_verified_radio(); }
+
+void DeskAssembly::load_my_radio() { media_.load_my_radio(); }
+
+void DeskAssembly::radio_on() { media_.radio_on(); }
+
+void DeskAssembly::version_check() {
+    if (version_check_) version_check_();
 }
 
-BrowserHost::Hooks DeskAssembly::browser_host_hooks() {
-    BrowserHost::Hooks hooks;
-    hooks.set_popup_state = [this](const std::string* field2) {
-        popups_.set_from_settings(field2);
-    };
-    hooks.toggle_popup = [this] { popups_.Toolbar1_Button7_Click(); };
-    hooks.reload_scrapbook = [this] { scrap_pane_->controller().Image35_Click(); };
-    hooks.open_scrap = [this] { open_scrap(); };
-    hooks.open_bookmarks = [this] { open_bookmarks(); };
-    hooks.open_mail = [this] { open_mail(); };
-    return hooks;
-}
+void DeskAssembly::open_about() { Form6::open(version_, endpoints::home_page(), form_.get()); }
+
+void DeskAssembly::open_media_settings() { media_.menu02_8_Click(); }
+
+void DeskAssembly::open_home_page() { catalogue_.open_home_page(); }
+
+void DeskAssembly::reload_scrapbook() { scrap_pane_->controller().Image35_Click(); }
 
 // The pictures of the toolbar and the bottom bar that other collaborators than the controller
 // answer.
@@ -168,7 +155,7 @@ void DeskAssembly::open_settings() {
                 form_.get());
 }
 
-void DeskAssembly::open_media_settings() {
+void DeskAssembly::open_media_window() {
     Form10Window window(
         Form10Window::Context{ports_.dialogs, ports_.pump, ports_.clock, form_->WebBrowser1(),
                               form_->media_pane().player(), form_->control_set(), folder_},

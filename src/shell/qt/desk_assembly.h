@@ -27,7 +27,9 @@ struct ArticleSource;
 // they need one another, the controller last, and connects the widgets' events to them. This is
 // the one place that knows who answers whom; the windows opened from the main window (settings,
 // media settings, about, scrap, bookmarks and mail) are opened from here.
-class DeskAssembly {
+class DeskAssembly final : private MainWindow::Steps,
+                           private MainWindow::MenuTargets,
+                           private BrowserHost::Articles {
 public:
     // version_check: runs each time the main window is activated.
     DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_folder,
@@ -40,20 +42,34 @@ public:
     Tray& tray() { return *tray_; }
 
 private:
-    MainWindow::Hooks main_window_hooks(std::function<void()> version_check,
-                                        const std::string& version);
-    BrowserHost::Hooks browser_host_hooks();
     void connect_pictures();
     ArticleSource article_source();
-    void load_bookmark_titles();
-    void open_settings();
-    void open_media_settings();
-    void open_scrap();
-    void open_bookmarks();
-    void open_mail();
+    // The media pane's settings window.
+    void open_media_window();
+
+    // MainWindow::Steps
+    void add_tray_icon() override;
+    void remove_tray_icon() override;
+    void load_bookmark_titles() override;
+    void load_verified_radio() override;
+    void load_my_radio() override;
+    void radio_on() override;
+    void version_check() override;
+    // MainWindow::MenuTargets
+    void open_settings() override;
+    void open_about() override;
+    void open_media_settings() override;
+    void open_home_page() override;
+    // BrowserHost::Articles
+    void reload_scrapbook() override;
+    void open_bookmarks() override;
+    void open_mail() override;
+    void open_scrap() override;
 
     MainWindow::Ports ports_;
     std::filesystem::path folder_;
+    std::string version_;
+    std::function<void()> version_check_;
     std::unique_ptr<Form1> form_;
     CatalogueControls catalogue_controls_;
     QtInet inet_;

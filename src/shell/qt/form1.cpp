@@ -21,7 +21,6 @@
 #include "media/qt/media_controls_widget.h"
 #include "media/qt/media_pane_widget.h"
 #include "shell/main_menu.h"
-#include "shell/main_window.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/qt_tray_icon.h"
 
@@ -421,7 +420,11 @@ void Form1::connect_browser(MainWindow& controller) {
     web1_->on_document_mouse_over = [&host] { host.HTMLDoc_onmouseover(); };
 }
 
-void Form1::show_with_frame() {
+void Form1::close_window() { close(); }
+
+void Form1::maximise_window() { showMaximized(); }
+
+void Form1::show_window() {
     Control& frame = (*typed_)[MainControl::Form1];
     const int left = frame.left(), top = frame.top(), width = frame.width(),
               height = frame.height();

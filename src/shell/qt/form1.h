@@ -10,6 +10,7 @@
 #include "browse/main_controls.h"
 #include "common/qt/progress_bar_control.h"
 #include "common/qt/widget_control_set.h"
+#include "shell/main_window.h"
 
 class QComboBox;
 class QFrame;
@@ -21,7 +22,6 @@ namespace presslane {
 
 class CatalogueView;
 class ClickLabel;
-class MainWindow;
 class MediaPaneWidget;
 class QtTrayIcon;
 class WebBrowser;
@@ -30,7 +30,7 @@ class WebBrowser;
 // pane's and the catalogue's widgets among them, and once it is connected forwards the window's
 // and its own controls' events to the MainWindow controller. The controls are gathered when the
 // window is built: a control the window failed to build stops the program there.
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public MainWindow::Frame {
     Q_OBJECT
 public:
     // domain: the product web domain shown in the caption until the first page loads.
@@ -59,9 +59,11 @@ public:
 
     // Shows the window, then gives the frame the outer geometry call_width asked for: before the
     // window manager has framed the window its frame size is unknown.
-    void show_with_frame();
+    void show_window() override;
+    void close_window() override;
+    void maximise_window() override;
     // Closes the program's other shown top-level windows, at most eleven.
-    void close_program_windows();
+    void close_program_windows() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
