@@ -56,18 +56,17 @@ void MediaPane::load_my_radio() {
     }
 }
 
-std::string MediaPane::radio_on() {
+void MediaPane::radio_on() {
     ports_.pump.process_pending();
     const std::string name = RecordFile(folder_ / record_files::kAutoPlayChannel).first_line();
     controls_[MainControl::Combo2].set_caption(name);
-    if (name.empty()) return {};
+    if (name.empty()) return;
     // Only the user's own book is searched: the verified list changes with every start.
     for (const auto& record : ChannelBook(folder_ / record_files::kChannels).matching(name)) {
         show_pane();
         ports_.player.set_FileName(field(record, 3));
         set_status("Media ON.. ( " + field(record, 2) + " )");
     }
-    return {};
 }
 
 void MediaPane::Combo2_Click() {

@@ -48,7 +48,7 @@ public:
     // Start-up steps, in this order.
     void load_verified_radio();
     void load_my_radio();
-    std::string radio_on();
+    void radio_on();
 
     void Combo2_Click();
     void play_my_radio();
