@@ -456,7 +456,7 @@ void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // The toolbar is aligned to the top edge: it always spans the window, whatever the layout
     // pass does with the panes below it.
-    toolbar_->resize(client_->width(), toolbar_->height());
+    if (toolbar_) toolbar_->resize(client_->width(), toolbar_->height());
     if (controller_) controller_->Form_Resize();
 }
 
