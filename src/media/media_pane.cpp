@@ -20,16 +20,13 @@ constexpr const char* kSeparator = "------------";
 }  // namespace
 
 MediaPane::MediaPane(const MainControls& controls, Ports ports, std::filesystem::path app_folder,
-                     Addresses addresses, Hooks hooks)
+                     Addresses addresses, Drag& drag, Window& window)
     : controls_(controls),
       ports_(ports),
       folder_(std::move(app_folder)),
       addresses_(std::move(addresses)),
-      hooks_(std::move(hooks)) {}
-
-void MediaPane::call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
+      drag_(drag),
+      window_(window) {}
 
 void MediaPane::show_pane() { controls_[MainControl::Frame8].set_visible(true); }
 
@@ -101,9 +98,8 @@ void MediaPane::play_verified_radio() {
 void MediaPane::MediaPlayer1_MouseDown(int button, int, float x, float y) {
     if (button == MediaPlayer::kLeftButton) {
         grab_x_ = x + 40;
-        const ViewMode mode = hooks_.view_mode ? hooks_.view_mode() : ViewMode::Normal;
-        grab_y_ = mode == ViewMode::Normal ? y - 966 : y - 200;
-        call(hooks_.begin_drag);
+        grab_y_ = window_.view_mode() == ViewMode::Normal ? y - 966 : y - 200;
+        drag_.begin_drag();
     } else if (button == MediaPlayer::kRightButton) {
         const MediaPlayer& p = ports_.player;
         ports_.dialogs.message(
@@ -114,7 +110,7 @@ void MediaPane::MediaPlayer1_MouseDown(int button, int, float x, float y) {
     }
 }
 
-void MediaPane::MediaPlayer1_MouseUp(int, int, float, float) { call(hooks_.end_drag); }
+void MediaPane::MediaPlayer1_MouseUp(int, int, float, float) { drag_.end_drag(); }
 
 void MediaPane::MediaPlayer1_DblClick() {
     MediaPlayer& p = ports_.player;
@@ -146,10 +142,10 @@ void MediaPane::Image5_Click() { controls_[MainControl::Frame8].set_visible(fals
 
 void MediaPane::Picture18_Click() { ports_.main_browser.navigate(addresses_.radio_guide); }
 
-void MediaPane::Picture19_Click() { call(hooks_.open_media_settings); }
-void MediaPane::Image4_Click() { call(hooks_.open_media_settings); }
-void MediaPane::menu02_8_Click() { call(hooks_.open_media_settings); }
-void MediaPane::Image3_Click() { call(hooks_.open_settings); }
-void MediaPane::menu02_7_Click() { call(hooks_.open_settings); }
+void MediaPane::Picture19_Click() { window_.open_media_window(); }
+void MediaPane::Image4_Click() { window_.open_media_window(); }
+void MediaPane::menu02_8_Click() { window_.open_media_window(); }
+void MediaPane::Image3_Click() { window_.open_settings(); }
+void MediaPane::menu02_7_Click() { window_.open_settings(); }
 
 }  // namespace presslane

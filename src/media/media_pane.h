@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "browse/main_controls.h"
@@ -33,17 +32,27 @@ public:
         std::string verified_list;
         std::string radio_guide;
     };
-    // Steps owned by the window; an unset hook does nothing.
-    struct Hooks {
-        std::function<ViewMode()> view_mode;
-        std::function<void()> begin_drag;           // a manual drag of Frame8 starts
-        std::function<void()> end_drag;             // ends it: drops the pane under the pointer
-        std::function<void()> open_media_settings;  // Form10, modal
-        std::function<void()> open_settings;        // Form3, modal
+    // The pane's widget: a manual drag of Frame8 starts, and ends by dropping the pane under
+    // the pointer.
+    struct Drag {
+        virtual void begin_drag() = 0;
+        virtual void end_drag() = 0;
+
+    protected:
+        ~Drag() = default;
+    };
+    // The rest of the main window: its view and the windows the pane's buttons open.
+    struct Window {
+        virtual ViewMode view_mode() const = 0;
+        virtual void open_media_window() = 0;  // Form10, modal
+        virtual void open_settings() = 0;      // Form3, modal
+
+    protected:
+        ~Window() = default;
     };
 
     MediaPane(const MainControls& controls, Ports ports, std::filesystem::path app_folder,
-              Addresses addresses, Hooks hooks);
+              Addresses addresses, Drag& drag, Window& window);
 
     // Start-up steps, in this order.
     void load_verified_radio();
@@ -76,13 +85,13 @@ private:
     void play_from(const char* file_name);
     void show_pane();
     void set_status(const std::string& text);
-    void call(const std::function<void()>& hook);
 
     const MainControls& controls_;
     Ports ports_;
     std::filesystem::path folder_;
     Addresses addresses_;
-    Hooks hooks_;
+    Drag& drag_;
+    Window& window_;
     float grab_x_ = 0;
     float grab_y_ = 0;
 };

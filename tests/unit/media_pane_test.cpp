@@ -30,11 +30,8 @@ struct MediaPaneTest : ::testing::Test {
         if (!pane_) {
             pane_ = std::make_unique<MediaPane>(
                 window.controls, MediaPane::Ports{dialogs, pump, inet, player, items, browser},
-                dir.path(), MediaPane::Addresses{"http://srv/list", "http://srv/guide/"},
-                MediaPane::Hooks{[this] { return view_mode; }, [this] { events.push_back("drag"); },
-                                 [this] { events.push_back("drop"); },
-                                 [this] { events.push_back("form10"); },
-                                 [this] { events.push_back("form3"); }});
+                dir.path(), MediaPane::Addresses{"http://srv/list", "http://srv/guide/"}, peers,
+                peers);
         }
         return *pane_;
     }
@@ -56,8 +53,18 @@ struct MediaPaneTest : ::testing::Test {
     FakeMediaPlayer player;
     FakeItemList items;
     FakeBrowser browser;
-    ViewMode view_mode = ViewMode::Normal;
-    std::vector<std::string> events;
+    // The pane's widget and the main window, each call written down.
+    struct Peers final : MediaPane::Drag, MediaPane::Window {
+        void begin_drag() override { events.push_back("drag"); }
+        void end_drag() override { events.push_back("drop"); }
+        ViewMode view_mode() const override { return mode; }
+        void open_media_window() override { events.push_back("form10"); }
+        void open_settings() override { events.push_back("form3"); }
+        ViewMode mode = ViewMode::Normal;
+        std::vector<std::string> events;
+    } peers;
+    ViewMode& view_mode = peers.mode;
+    std::vector<std::string>& events = peers.events;
     std::unique_ptr<MediaPane> pane_;
 };
 

@@ -8,7 +8,6 @@
 #include <QMenu>
 
 #include "common/qt/click_label.h"
-#include "media/media_pane.h"
 #include "media/qt/media_controls_widget.h"
 #include "media/qt/mpv_player.h"
 

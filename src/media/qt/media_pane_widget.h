@@ -6,6 +6,7 @@
 
 #include "common/qt/combo_items.h"
 #include "common/qt/widget_control_set.h"
+#include "media/media_pane.h"
 
 class QComboBox;
 class QFrame;
@@ -14,7 +15,6 @@ namespace presslane {
 
 class ClickLabel;
 class MediaControlsWidget;
-class MediaPane;
 class MpvPlayer;
 
 // Fills the main window's media pane (Frame8) with the player, its control strip, the my-radio
@@ -25,7 +25,7 @@ class MpvPlayer;
 //
 // Dragging the pane is a manual drag: a left press on the player starts it, and the release drops
 // the pane on whatever widget lies under the pointer, the pane itself or the main browser.
-class MediaPaneWidget : public QObject {
+class MediaPaneWidget : public QObject, public MediaPane::Drag {
     Q_OBJECT
 public:
     MediaPaneWidget(QFrame* frame8, WidgetControlSet& controls);
@@ -39,8 +39,8 @@ public:
     MediaControlsWidget& strip() { return *strip_; }
 
     // The manual drag of the pane.
-    void begin_drag();
-    void end_drag();
+    void begin_drag() override;
+    void end_drag() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -39,10 +39,7 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
                               form_->media_pane().Combo2_items(), form_->WebBrowser1()},
              folder_,
              MediaPane::Addresses{endpoints::verified_radio_list(), endpoints::radio_guide()},
-             MediaPane::Hooks{[this] { return controller_->layout_state().view_mode; },
-                              [this] { form_->media_pane().begin_drag(); },
-                              [this] { form_->media_pane().end_drag(); },
-                              [this] { open_media_window(); }, [this] { open_settings(); }}),
+             form_->media_pane(), *this),
       popups_(form_->WebBrowser1(), form_->WebBrowser3(),
               form_->controls()[MainControl::Toolbar1_Button7], ports.dialogs, ports.pump),
       special_(
@@ -96,6 +93,8 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
 }
 
 DeskAssembly::~DeskAssembly() = default;
+
+ViewMode DeskAssembly::view_mode() const { return controller_->layout_state().view_mode; }
 
 void DeskAssembly::add_tray_icon() { tray_->add_tray_icon(); }
 

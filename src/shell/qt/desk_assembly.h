@@ -29,7 +29,8 @@ struct ArticleSource;
 // media settings, about, scrap, bookmarks and mail) are opened from here.
 class DeskAssembly final : private MainWindow::Steps,
                            private MainWindow::MenuTargets,
-                           private BrowserHost::Articles {
+                           private BrowserHost::Articles,
+                           private MediaPane::Window {
 public:
     // version_check: runs each time the main window is activated.
     DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_folder,
@@ -44,8 +45,9 @@ public:
 private:
     void connect_pictures();
     ArticleSource article_source();
-    // The media pane's settings window.
-    void open_media_window();
+    // MediaPane::Window
+    ViewMode view_mode() const override;
+    void open_media_window() override;
 
     // MainWindow::Steps
     void add_tray_icon() override;
@@ -55,7 +57,7 @@ private:
     void load_my_radio() override;
     void radio_on() override;
     void version_check() override;
-    // MainWindow::MenuTargets
+    // MainWindow::MenuTargets, and MediaPane::Window
     void open_settings() override;
     void open_about() override;
     void open_media_settings() override;
