@@ -13,10 +13,10 @@
 #include "common/qt/qt_clock.h"
 #include "common/qt/qt_dialogs.h"
 #include "common/qt/qt_event_pump.h"
-#include "common/qt/qt_shell.h"
-#include "shell/qt/form1.h"
-#include "shell/qt/program_icon.h"
 #include "common/qt/qt_screen.h"
+#include "common/qt/qt_shell.h"
+#include "shell/qt/desk_assembly.h"
+#include "shell/qt/program_icon.h"
 #include "shell/qt/start_form.h"
 #include "update_client/qt/update_check.h"
 
@@ -64,25 +64,24 @@ int main(int argc, char** argv) {
         endpoints::program_version(), endpoints::product_domain(), endpoints::default_start_page(),
         endpoints::visit_counter()};
 
-    Form1* main_window = nullptr;
+    DeskAssembly* main_window = nullptr;
     UpdateCheck* update_check = nullptr;
     auto* splash = new StartForm(
         pump, clock,
         {[&] {
-             MainWindow::Hooks hooks;
-             hooks.version_check = [&] {
-                 if (update_check) update_check->main_window_activated();
-             };
              main_window =
-                 new Form1({dialogs, pump, clock, shell, screen}, folder, addresses, hooks);
-             update_check = new UpdateCheck(main_window, {dialogs, pump, clock, shell}, folder);
+                 new DeskAssembly({dialogs, pump, clock, shell, screen}, folder, addresses, [&] {
+                     if (update_check) update_check->main_window_activated();
+                 });
+             update_check =
+                 new UpdateCheck(&main_window->form(), {dialogs, pump, clock, shell}, folder);
              catch_close_signals();
-             dialogs.set_parent(main_window);
+             dialogs.set_parent(&main_window->form());
              main_window->controller().Form_Load();
              update_check->load_finished();
          },
          [&] {
-             if (main_window && !main_window->isVisible()) main_window->show();
+             if (main_window && !main_window->form().isVisible()) main_window->form().show();
          },
          {}});
     splash->show();

@@ -12,7 +12,8 @@
 namespace presslane {
 namespace {
 
-constexpr const char* kPanes[] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame9"};
+constexpr MainControl kPanes[] = {MainControl::Frame1, MainControl::Frame2, MainControl::Frame3,
+                                  MainControl::Frame4, MainControl::Frame5, MainControl::Frame9};
 
 std::string without_nul(std::string s) {
     s.erase(std::remove(s.begin(), s.end(), '\0'), s.end());
@@ -43,9 +44,9 @@ bool is_collected_page(const std::string& address) {
            lower.find("/soft/lane_desk/radio_guide/all_newspaper") != std::string::npos;
 }
 
-BrowserHost::BrowserHost(Browsers browsers, const ControlSet& controls, ProgressBar& progress,
+BrowserHost::BrowserHost(Browsers browsers, const MainControls& controls, ProgressBar& progress,
                          Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
-                         Addresses addresses, Hooks hooks)
+                         Addresses addresses, Window& window, Popups& popups, Articles& articles)
     : browsers_(browsers),
       controls_(controls),
       progress_(progress),
@@ -53,7 +54,9 @@ BrowserHost::BrowserHost(Browsers browsers, const ControlSet& controls, Progress
       pump_(pump),
       folder_(std::move(app_folder)),
       addresses_(std::move(addresses)),
-      hooks_(std::move(hooks)) {}
+      window_(window),
+      popups_(popups),
+      articles_(articles) {}
 
 std::filesystem::path BrowserHost::settings_path() const {
     return folder_ / record_files::kSettings;
@@ -63,25 +66,19 @@ std::string BrowserHost::configured_start_page() const {
     return without_nul(field(split_fields(RecordFile(settings_path()).first_line()), 1));
 }
 
-void BrowserHost::call(const std::function<void()>& hook) {
-    if (hook) hook();
+void BrowserHost::set_visible(MainControl control, bool visible) {
+    controls_[control].set_visible(visible);
 }
 
-void BrowserHost::set_visible(const char* control, bool visible) {
-    if (Control* c = controls_.find(control)) c->set_visible(visible);
-}
-
-void BrowserHost::show_pane(const char* pane) {
-    for (const char* p : kPanes) {
-        if (std::string_view(p) == pane) set_visible(p, true);
-    }
-    for (const char* p : kPanes) {
-        if (std::string_view(p) != pane) set_visible(p, false);
+void BrowserHost::show_pane(MainControl pane) {
+    set_visible(pane, true);
+    for (MainControl p : kPanes) {
+        if (p != pane) set_visible(p, false);
     }
 }
 
 Browser& BrowserHost::active_browser() {
-    return scrap_view_ == "no" ? browsers_.WebBrowser1 : browsers_.WebBrowser2;
+    return scrap_view_ ? browsers_.WebBrowser2 : browsers_.WebBrowser1;
 }
 
 std::string BrowserHost::caption() const {
@@ -96,17 +93,17 @@ void BrowserHost::start_page_click() {
     const Record line = split_fields(settings.first_line());
     browsers_.WebBrowser1.navigate(without_nul(field(line, 1)));
     browsers_.WebBrowser3.navigate(addresses_.visit_counter);
-    if (hooks_.set_popup_state) hooks_.set_popup_state(line.size() >= 2 ? &line[1] : nullptr);
+    popups_.set_from_settings(line.size() >= 2 ? &line[1] : nullptr);
 }
 
 void BrowserHost::WebBrowser1_ProgressChange(int progress, int progress_max) {
     pump_.process_pending();
-    if (Control* form = controls_.find("Form1")) form->set_caption(caption());
+    controls_[MainControl::Form1].set_caption(caption());
     // The bar keeps its state for values it rejects (a maximum of 0, the -1 of a finished load).
     progress_.set_max(progress_max);
     progress_.set_value(progress);
     if (const auto text = progress_text(progress, progress_max)) {
-        if (Control* label = controls_.find("Label26")) label->set_caption(*text);
+        controls_[MainControl::Label26].set_caption(*text);
     }
 }
 
@@ -114,22 +111,18 @@ void BrowserHost::WebBrowser1_BeforeNavigate2() { browsers_.WebBrowser1.set_sile
 
 void BrowserHost::WebBrowser1_DocumentComplete() { pump_.process_pending(); }
 
-void BrowserHost::HTMLDoc_onmouseover() { call(hooks_.install_menu); }
+void BrowserHost::HTMLDoc_onmouseover() { window_.install_menu(); }
 
-void BrowserHost::Combo1_Enter() {
-    if (Control* box = controls_.find("Combo1")) browsers_.WebBrowser1.navigate(box->caption());
-}
+void BrowserHost::Combo1_Enter(const std::string& typed) { browsers_.WebBrowser1.navigate(typed); }
 
-void BrowserHost::Combo1_Click() {
-    scrap_view_ = "no";
-    set_visible("WebBrowser2", false);
-    set_visible("ListView1", false);
-    set_visible("WebBrowser1", true);
-    show_pane("Frame2");
-    set_visible("Picture11", false);
+void BrowserHost::Combo1_Click(const std::string& title) {
+    scrap_view_ = false;
+    set_visible(MainControl::WebBrowser2, false);
+    set_visible(MainControl::ListView1, false);
+    set_visible(MainControl::WebBrowser1, true);
+    show_pane(MainControl::Frame2);
+    set_visible(MainControl::Picture11, false);
 
-    Control* box = controls_.find("Combo1");
-    const std::string title = box ? box->caption() : std::string();
     std::string address;
     for (const auto& line : RecordFile(folder_ / record_files::kBookmarks).lines()) {
         pump_.process_pending();
@@ -143,23 +136,23 @@ void BrowserHost::Image1_Click() { active_browser().go_back(); }
 
 void BrowserHost::Image2_Click() { active_browser().go_forward(); }
 
-void BrowserHost::Image39_Click() { call(hooks_.open_bookmarks); }
+void BrowserHost::Image39_Click() { articles_.open_bookmarks(); }
 
 void BrowserHost::Toolbar1_ButtonClick(int index) {
     if (index >= 1 && index <= 5) {
         if (index == 1) browsers_.WebBrowser1.navigate(configured_start_page());
-        scrap_view_ = "no";
-        set_visible("WebBrowser2", false);
-        set_visible("ListView1", false);
+        scrap_view_ = false;
+        set_visible(MainControl::WebBrowser2, false);
+        set_visible(MainControl::ListView1, false);
         show_pane(kPanes[index - 1]);
     } else if (index == 6) {
-        scrap_view_ = "yes";
-        set_visible("WebBrowser2", true);
-        set_visible("ListView1", true);
-        show_pane("Frame9");
-        call(hooks_.reload_scrapbook);
+        scrap_view_ = true;
+        set_visible(MainControl::WebBrowser2, true);
+        set_visible(MainControl::ListView1, true);
+        show_pane(MainControl::Frame9);
+        articles_.reload_scrapbook();
     } else if (index == 7) {
-        call(hooks_.toggle_popup);
+        popups_.Toolbar1_Button7_Click();
     }
 }
 
@@ -187,39 +180,37 @@ void BrowserHost::Picture2_Click() {
     dialogs_.message("현재 페이지가 시작페이지로 설정되었습니다", address);
 }
 
-void BrowserHost::Picture9_Click() { call(hooks_.open_mail); }
+void BrowserHost::Picture9_Click() { articles_.open_mail(); }
 
 void BrowserHost::Picture10_Click() { print_action(); }
 
-void BrowserHost::Picture5_Click() { call(hooks_.open_scrap); }
+void BrowserHost::Picture5_Click() { articles_.open_scrap(); }
 
 void BrowserHost::print_action() {
     if (is_collected_page(browsers_.WebBrowser1.location_url())) {
         dialogs_.message("프레스레인가 수집한 신문사 정보는 프린트 할 수 없습니다", "알림");
         return;
     }
-    call(hooks_.maximise_window);
+    window_.maximise_window();
     Browser& browser = active_browser();
     browser.print_preview();
     browser.print();
 }
 
 void BrowserHost::Picture4_MouseMove() {
-    if (Control* button = controls_.find("Picture4")) {
-        button->set_tooltip(
-            "▶왼쪽버튼 더블클릭:전체화면 ▶왼쪽 버튼+드래그:화면이동 ▶오른쪽 버튼+전체화면 "
-            "선택:정상화면");
-    }
+    controls_[MainControl::Picture4].set_tooltip(
+        "▶왼쪽버튼 더블클릭:전체화면 ▶왼쪽 버튼+드래그:화면이동 ▶오른쪽 버튼+전체화면 "
+        "선택:정상화면");
 }
 
 void BrowserHost::Picture4_Click() {
     pump_.process_pending();
-    set_visible("Frame8", true);
-    call(hooks_.install_menu);
-    call(hooks_.anchor_media_pane);
+    set_visible(MainControl::Frame8, true);
+    window_.install_menu();
+    window_.anchor_media_pane();
 }
 
-void BrowserHost::Picture11_MouseMove() { set_visible("Picture11", false); }
+void BrowserHost::Picture11_MouseMove() { set_visible(MainControl::Picture11, false); }
 
 void BrowserHost::Label9_Click(const std::string& user_name, const std::string& system_directory) {
     std::string user = user_name.substr(0, std::min<std::size_t>(user_name.find('\0'), 100));

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "browse/browser.h"
-#include "common/control_set.h"
+#include "browse/main_controls.h"
 
 namespace presslane {
 
@@ -31,24 +30,39 @@ public:
         std::string default_start_page;  // written to a new settings file
         std::string visit_counter;
     };
-    // What the host asks of the rest of the main window and of later features.
-    struct Hooks {
-        std::function<void()> install_menu;
-        std::function<void()> maximise_window;
+    // What the host asks of the rest of the main window.
+    struct Window {
+        virtual void install_menu() = 0;
+        virtual void maximise_window() = 0;
         // The media pane opens at its anchor for the current bar position.
-        std::function<void()> anchor_media_pane;
+        virtual void anchor_media_pane() = 0;
+
+    protected:
+        ~Window() = default;
+    };
+    // Popup blocking, toggled by the toolbar's seventh button.
+    struct Popups {
         // The popup flag from field 2 of the settings line (missing field: nullptr).
-        std::function<void(const std::string* field2)> set_popup_state;
-        std::function<void()> toggle_popup;
-        std::function<void()> reload_scrapbook;
-        std::function<void()> open_bookmarks;
-        std::function<void()> open_mail;
-        std::function<void()> open_scrap;
+        virtual void set_from_settings(const std::string* field2) = 0;
+        virtual void Toolbar1_Button7_Click() = 0;
+
+    protected:
+        ~Popups() = default;
+    };
+    // The scrapbook pane and the windows the article tools open.
+    struct Articles {
+        virtual void reload_scrapbook() = 0;
+        virtual void open_bookmarks() = 0;
+        virtual void open_mail() = 0;
+        virtual void open_scrap() = 0;
+
+    protected:
+        ~Articles() = default;
     };
 
-    BrowserHost(Browsers browsers, const ControlSet& controls, ProgressBar& progress,
+    BrowserHost(Browsers browsers, const MainControls& controls, ProgressBar& progress,
                 Dialogs& dialogs, EventPump& pump, std::filesystem::path app_folder,
-                Addresses addresses, Hooks hooks);
+                Addresses addresses, Window& window, Popups& popups, Articles& articles);
 
     // Loads the start page from the settings file (creating it with the default line when it is
     // missing), hits the visit counter and sets the popup state.
@@ -61,9 +75,9 @@ public:
     void HTMLDoc_onmouseover();
 
     // Address box: Enter navigates exactly what was typed; a pick from the list opens the last
-    // bookmark of that title.
-    void Combo1_Enter();
-    void Combo1_Click();
+    // bookmark of the chosen title.
+    void Combo1_Enter(const std::string& typed);
+    void Combo1_Click(const std::string& title);
 
     void Image1_Click();   // back
     void Image2_Click();   // forward
@@ -80,9 +94,9 @@ public:
     // The favourites-folder message for this user and system drive ("C:\" and the like).
     void Label9_Click(const std::string& user_name, const std::string& system_directory);
 
-    // "no" while WebBrowser1 is the active browser, "yes" while the scrapbook pane is shown.
-    const std::string& scrap_view_flag() const { return scrap_view_; }
-    void set_scrap_view_flag(std::string flag) { scrap_view_ = std::move(flag); }
+    // False while WebBrowser1 is the active browser, true while the scrapbook pane is shown.
+    bool scrap_view() const { return scrap_view_; }
+    void set_scrap_view(bool shown) { scrap_view_ = shown; }
     Browser& active_browser();
 
     // The window caption for the current page of WebBrowser1.
@@ -92,19 +106,20 @@ private:
     std::filesystem::path settings_path() const;
     // Field 1 of the settings file's first line with NUL characters removed.
     std::string configured_start_page() const;
-    void show_pane(const char* pane);
-    void set_visible(const char* control, bool visible);
-    void call(const std::function<void()>& hook);
+    void show_pane(MainControl pane);
+    void set_visible(MainControl control, bool visible);
 
     Browsers browsers_;
-    const ControlSet& controls_;
+    const MainControls& controls_;
     ProgressBar& progress_;
     Dialogs& dialogs_;
     EventPump& pump_;
     std::filesystem::path folder_;
     Addresses addresses_;
-    Hooks hooks_;
-    std::string scrap_view_ = "no";
+    Window& window_;
+    Popups& popups_;
+    Articles& articles_;
+    bool scrap_view_ = false;
 };
 
 // Label26's text for a progress event, or nothing when the label keeps its text: the percentage

@@ -12,15 +12,13 @@ bool settings_ask_blocking(const std::string* field2) {
     return !value || *value == 1.0;
 }
 
-PopupBlocker::PopupBlocker(Browser& main, Browser& sink, const ControlSet& controls,
-                           Dialogs& dialogs, EventPump& pump)
-    : main_(main), sink_(sink), controls_(controls), dialogs_(dialogs), pump_(pump) {}
+PopupBlocker::PopupBlocker(Browser& main, Browser& sink, Control& button7, Dialogs& dialogs,
+                           EventPump& pump)
+    : main_(main), sink_(sink), button7_(button7), dialogs_(dialogs), pump_(pump) {}
 
 void PopupBlocker::set(bool block) {
     flag_ = block ? "no" : "yes";
-    if (Control* button = controls_.find("Toolbar1_Button7")) {
-        button->set_caption(block ? "팝업금지" : "팝업허용");
-    }
+    button7_.set_caption(block ? "팝업금지" : "팝업허용");
 }
 
 void PopupBlocker::set_from_settings(const std::string* field2) {

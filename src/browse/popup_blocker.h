@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "common/control_set.h"
+#include "browse/browser_host.h"
+#include "common/control.h"
 
 namespace presslane {
 
@@ -14,15 +15,15 @@ class EventPump;
 // sink browser, so nothing opens on screen and the page's request still succeeds; a window the
 // user asked for opens in the main browser. The flag starts without a value (not blocked), is set
 // at every start-page load and toggled by toolbar button 7; it is never saved.
-class PopupBlocker {
+class PopupBlocker : public BrowserHost::Popups {
 public:
-    PopupBlocker(Browser& main, Browser& sink, const ControlSet& controls, Dialogs& dialogs,
-                 EventPump& pump);
+    // button7: the toolbar's popup button, whose caption shows the state.
+    PopupBlocker(Browser& main, Browser& sink, Control& button7, Dialogs& dialogs, EventPump& pump);
 
     // Field 2 of the settings line (nullptr when missing). Blocking goes on for "1", for a missing
     // or non-numeric field, and stays on once it is on.
-    void set_from_settings(const std::string* field2);
-    void Toolbar1_Button7_Click();
+    void set_from_settings(const std::string* field2) override;
+    void Toolbar1_Button7_Click() override;
     // The browser that receives a new window's page, or nullptr to let it open normally.
     Browser* WebBrowser1_NewWindow2(bool by_user);
 
@@ -34,7 +35,7 @@ private:
 
     Browser& main_;
     Browser& sink_;
-    const ControlSet& controls_;
+    Control& button7_;
     Dialogs& dialogs_;
     EventPump& pump_;
     std::string flag_;

@@ -2,30 +2,26 @@
 
 namespace presslane {
 
-void apply_assignments(const std::vector<Assignment>& assignments, const ControlSet& controls) {
-    for (const auto& a : assignments) {
-        Control* c = controls.find(a.control);
-        if (c == nullptr) continue;
-        switch (a.prop) {
-            case Assignment::Prop::Left:
-                c->set_left(a.value);
-                break;
-            case Assignment::Prop::Top:
-                c->set_top(a.value);
-                break;
-            case Assignment::Prop::Width:
-                if (a.value >= 0) c->set_width(a.value);
-                break;
-            case Assignment::Prop::Height:
-                if (a.value >= 0) c->set_height(a.value);
-                break;
-            case Assignment::Prop::Visible:
-                c->set_visible(a.value != 0);
-                break;
-            case Assignment::Prop::Tooltip:
-                c->set_tooltip(a.text);
-                break;
-        }
+void apply_assignment(Control& c, AssignmentProp prop, int value, const std::string& text) {
+    switch (prop) {
+        case AssignmentProp::Left:
+            c.set_left(value);
+            break;
+        case AssignmentProp::Top:
+            c.set_top(value);
+            break;
+        case AssignmentProp::Width:
+            if (value >= 0) c.set_width(value);
+            break;
+        case AssignmentProp::Height:
+            if (value >= 0) c.set_height(value);
+            break;
+        case AssignmentProp::Visible:
+            c.set_visible(value != 0);
+            break;
+        case AssignmentProp::Tooltip:
+            c.set_tooltip(text);
+            break;
     }
 }
 

@@ -3,14 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "common/control_set.h"
+#include "common/controls.h"
 
 namespace presslane {
 
-// One property assignment of a layout pass: which control, which property, which value.
+enum class AssignmentProp { Left, Top, Width, Height, Visible, Tooltip };
+
+// One property assignment of a layout pass: which control of the window, which property, which
+// value.
+template <typename Id>
 struct Assignment {
-    enum class Prop { Left, Top, Width, Height, Visible, Tooltip };
-    std::string control;
+    using Prop = AssignmentProp;
+    Id control;
     Prop prop;
     int value = 0;     // twips, or 0/1 for Visible
     std::string text;  // Tooltip
@@ -18,8 +22,15 @@ struct Assignment {
     bool operator==(const Assignment&) const = default;
 };
 
-// Applies the assignments in order. A control the window lacks is skipped, and so is a size the
-// window system would reject (negative); the rest still apply.
-void apply_assignments(const std::vector<Assignment>& assignments, const ControlSet& controls);
+// Sets one property; a size the window system would reject (negative) is skipped.
+void apply_assignment(Control& control, AssignmentProp prop, int value, const std::string& text);
+
+// Applies the assignments in order.
+template <typename Id>
+void apply_assignments(const std::vector<Assignment<Id>>& assignments,
+                       const Controls<Id>& controls) {
+    for (const auto& a : assignments)
+        apply_assignment(controls[a.control], a.prop, a.value, a.text);
+}
 
 }  // namespace presslane

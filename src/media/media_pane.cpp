@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "browse/browser.h"
-#include "common/control_set.h"
 #include "common/dialogs.h"
 #include "common/event_pump.h"
 #include "common/record_file.h"
@@ -20,24 +19,19 @@ constexpr const char* kSeparator = "------------";
 
 }  // namespace
 
-MediaPane::MediaPane(const ControlSet& controls, Ports ports, std::filesystem::path app_folder,
-                     Addresses addresses, Hooks hooks)
+MediaPane::MediaPane(const MainControls& controls, Ports ports, std::filesystem::path app_folder,
+                     Addresses addresses, Drag& drag, Window& window)
     : controls_(controls),
       ports_(ports),
       folder_(std::move(app_folder)),
       addresses_(std::move(addresses)),
-      hooks_(std::move(hooks)) {}
+      drag_(drag),
+      window_(window) {}
 
-void MediaPane::call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
-
-void MediaPane::show_pane() {
-    if (Control* pane = controls_.find("Frame8")) pane->set_visible(true);
-}
+void MediaPane::show_pane() { controls_[MainControl::Frame8].set_visible(true); }
 
 void MediaPane::set_status(const std::string& text) {
-    if (Control* label = controls_.find("Label26")) label->set_caption(text);
+    controls_[MainControl::Label26].set_caption(text);
 }
 
 void MediaPane::load_verified_radio() {
@@ -59,18 +53,17 @@ void MediaPane::load_my_radio() {
     }
 }
 
-std::string MediaPane::radio_on() {
+void MediaPane::radio_on() {
     ports_.pump.process_pending();
     const std::string name = RecordFile(folder_ / record_files::kAutoPlayChannel).first_line();
-    if (Control* combo = controls_.find("Combo2")) combo->set_caption(name);
-    if (name.empty()) return {};
+    controls_[MainControl::Combo2].set_caption(name);
+    if (name.empty()) return;
     // Only the user's own book is searched: the verified list changes with every start.
     for (const auto& record : ChannelBook(folder_ / record_files::kChannels).matching(name)) {
         show_pane();
         ports_.player.set_FileName(field(record, 3));
         set_status("Media ON.. ( " + field(record, 2) + " )");
     }
-    return {};
 }
 
 void MediaPane::Combo2_Click() {
@@ -80,8 +73,7 @@ void MediaPane::Combo2_Click() {
 
 void MediaPane::play_from(const char* file_name) {
     ports_.pump.process_pending();
-    const Control* combo = controls_.find("Combo2");
-    const std::string chosen = combo ? combo->caption() : std::string();
+    const std::string chosen = controls_[MainControl::Combo2].caption();
     for (const auto& line : ChannelBook(folder_ / file_name).lines()) {
         ports_.pump.process_pending();
         if (is_blank_line(line)) continue;
@@ -106,9 +98,8 @@ void MediaPane::play_verified_radio() {
 void MediaPane::MediaPlayer1_MouseDown(int button, int, float x, float y) {
     if (button == MediaPlayer::kLeftButton) {
         grab_x_ = x + 40;
-        const std::string mode = hooks_.view_mode ? hooks_.view_mode() : std::string("보통");
-        grab_y_ = mode == "보통" ? y - 966 : y - 200;
-        call(hooks_.begin_drag);
+        grab_y_ = window_.view_mode() == ViewMode::Normal ? y - 966 : y - 200;
+        drag_.begin_drag();
     } else if (button == MediaPlayer::kRightButton) {
         const MediaPlayer& p = ports_.player;
         ports_.dialogs.message(
@@ -119,7 +110,7 @@ void MediaPane::MediaPlayer1_MouseDown(int button, int, float x, float y) {
     }
 }
 
-void MediaPane::MediaPlayer1_MouseUp(int, int, float, float) { call(hooks_.end_drag); }
+void MediaPane::MediaPlayer1_MouseUp(int, int, float, float) { drag_.end_drag(); }
 
 void MediaPane::MediaPlayer1_DblClick() {
     MediaPlayer& p = ports_.player;
@@ -133,32 +124,28 @@ void MediaPane::MediaPlayer1_DblClick() {
 }
 
 void MediaPane::Frame8_DragDrop(float x, float y) {
-    Control* pane = controls_.find("Frame8");
-    if (!pane) return;
-    float left = static_cast<float>(pane->left()) + x - grab_x_;
+    Control& pane = controls_[MainControl::Frame8];
+    float left = static_cast<float>(pane.left()) + x - grab_x_;
     if (left < 0) left = 0;
-    const float top = static_cast<float>(pane->top()) + y - grab_y_;
-    pane->set_left(static_cast<int>(std::lround(left)));
-    pane->set_top(static_cast<int>(std::lround(top)));
+    const float top = static_cast<float>(pane.top()) + y - grab_y_;
+    pane.set_left(static_cast<int>(std::lround(left)));
+    pane.set_top(static_cast<int>(std::lround(top)));
 }
 
 void MediaPane::WebBrowser1_DragDrop(float x, float y) {
-    Control* pane = controls_.find("Frame8");
-    if (!pane) return;
-    pane->set_left(static_cast<int>(std::lround(x - grab_x_)));
-    pane->set_top(static_cast<int>(std::lround(y - grab_y_)));
+    Control& pane = controls_[MainControl::Frame8];
+    pane.set_left(static_cast<int>(std::lround(x - grab_x_)));
+    pane.set_top(static_cast<int>(std::lround(y - grab_y_)));
 }
 
-void MediaPane::Image5_Click() {
-    if (Control* pane = controls_.find("Frame8")) pane->set_visible(false);
-}
+void MediaPane::Image5_Click() { controls_[MainControl::Frame8].set_visible(false); }
 
 void MediaPane::Picture18_Click() { ports_.main_browser.navigate(addresses_.radio_guide); }
 
-void MediaPane::Picture19_Click() { call(hooks_.open_media_settings); }
-void MediaPane::Image4_Click() { call(hooks_.open_media_settings); }
-void MediaPane::menu02_8_Click() { call(hooks_.open_media_settings); }
-void MediaPane::Image3_Click() { call(hooks_.open_settings); }
-void MediaPane::menu02_7_Click() { call(hooks_.open_settings); }
+void MediaPane::Picture19_Click() { window_.open_media_window(); }
+void MediaPane::Image4_Click() { window_.open_media_window(); }
+void MediaPane::menu02_8_Click() { window_.open_media_window(); }
+void MediaPane::Image3_Click() { window_.open_settings(); }
+void MediaPane::menu02_7_Click() { window_.open_settings(); }
 
 }  // namespace presslane

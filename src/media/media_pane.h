@@ -1,13 +1,14 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
+
+#include "browse/main_controls.h"
+#include "browse/view_mode.h"
 
 namespace presslane {
 
 class Browser;
-class ControlSet;
 class Dialogs;
 class EventPump;
 class Inet;
@@ -16,8 +17,7 @@ class MediaPlayer;
 
 // The media pane of the main window (Frame8): the my-radio list Combo2, the player MediaPlayer1,
 // its mouse handling (dragging the pane, full screen, clip information), auto-play at start-up
-// and the pane's buttons. Controls are reached by name in the main window's set: Frame8, Combo2,
-// Label26.
+// and the pane's buttons. It uses the main window's Frame8, Combo2 and Label26.
 class MediaPane {
 public:
     struct Ports {
@@ -32,22 +32,32 @@ public:
         std::string verified_list;
         std::string radio_guide;
     };
-    // Steps owned by the window; an unset hook does nothing.
-    struct Hooks {
-        std::function<std::string()> view_mode;     // "보통" or "크게"
-        std::function<void()> begin_drag;           // a manual drag of Frame8 starts
-        std::function<void()> end_drag;             // ends it: drops the pane under the pointer
-        std::function<void()> open_media_settings;  // Form10, modal
-        std::function<void()> open_settings;        // Form3, modal
+    // The pane's widget: a manual drag of Frame8 starts, and ends by dropping the pane under
+    // the pointer.
+    struct Drag {
+        virtual void begin_drag() = 0;
+        virtual void end_drag() = 0;
+
+    protected:
+        ~Drag() = default;
+    };
+    // The rest of the main window: its view and the windows the pane's buttons open.
+    struct Window {
+        virtual ViewMode view_mode() const = 0;
+        virtual void open_media_window() = 0;  // Form10, modal
+        virtual void open_settings() = 0;      // Form3, modal
+
+    protected:
+        ~Window() = default;
     };
 
-    MediaPane(const ControlSet& controls, Ports ports, std::filesystem::path app_folder,
-              Addresses addresses, Hooks hooks);
+    MediaPane(const MainControls& controls, Ports ports, std::filesystem::path app_folder,
+              Addresses addresses, Drag& drag, Window& window);
 
     // Start-up steps, in this order.
     void load_verified_radio();
     void load_my_radio();
-    std::string radio_on();
+    void radio_on();
 
     void Combo2_Click();
     void play_my_radio();
@@ -75,13 +85,13 @@ private:
     void play_from(const char* file_name);
     void show_pane();
     void set_status(const std::string& text);
-    void call(const std::function<void()>& hook);
 
-    const ControlSet& controls_;
+    const MainControls& controls_;
     Ports ports_;
     std::filesystem::path folder_;
     Addresses addresses_;
-    Hooks hooks_;
+    Drag& drag_;
+    Window& window_;
     float grab_x_ = 0;
     float grab_y_ = 0;
 };

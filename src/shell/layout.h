@@ -1,19 +1,20 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
+#include "browse/main_controls.h"
+#include "browse/view_mode.h"
 #include "common/assignment.h"
 
 namespace presslane {
 
 // The two layout states of the main window; neither survives the process.
 struct LayoutState {
-    std::string view_mode = "보통";      // "보통" normal view, "크게" wide view
-    std::string menu_position = "down";  // "down": bottom bar under the browser, "up": above it
+    ViewMode view_mode = ViewMode::Normal;
+    BarPosition menu_position = BarPosition::Down;
 
-    bool wide() const { return view_mode == "크게"; }
-    bool up() const { return menu_position == "up"; }
+    bool wide() const { return view_mode == ViewMode::Wide; }
+    bool up() const { return menu_position == BarPosition::Up; }
 };
 
 // Sizes of the panes that the layout pass reads but does not set (twips).
@@ -30,15 +31,17 @@ struct PaneSizes {
 
 // The layout pass: the position and size of every laid-out pane for a main window whose outer
 // frame is width x height twips, as assignments in the order they are made.
-std::vector<Assignment> layout_main_window(int width, int height, const LayoutState& state,
-                                           const PaneSizes& sizes);
+std::vector<Assignment<MainControl>> layout_main_window(int width, int height,
+                                                        const LayoutState& state,
+                                                        const PaneSizes& sizes);
 
 // The clock's left edge inside the category row for a window of this outer width.
 int clock_left(int width, int label7_width);
 
 // Where the media pane opens: at the media button's left, below the bottom bar when the bar lies
 // at the top, above it when the bar lies at the bottom.
-std::vector<Assignment> anchor_media_pane(const LayoutState& state, int picture4_left,
-                                          int frame10_top, int frame10_height, int frame8_height);
+std::vector<Assignment<MainControl>> anchor_media_pane(const LayoutState& state, int picture4_left,
+                                                       int frame10_top, int frame10_height,
+                                                       int frame8_height);
 
 }  // namespace presslane

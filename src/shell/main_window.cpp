@@ -12,55 +12,48 @@
 
 namespace presslane {
 
-MainWindow::MainWindow(BrowserHost::Browsers browsers, const ControlSet& controls,
-                       ProgressBar& progress, Ports ports, std::filesystem::path app_folder,
-                       BrowserHost::Addresses addresses, Hooks hooks)
+MainWindow::MainWindow(BrowserHost::Browsers browsers, const MainControls& controls,
+                       const CatalogueControls& catalogue, ProgressBar& progress, Ports ports,
+                       std::filesystem::path app_folder, BrowserHost::Addresses addresses,
+                       Peers peers)
     : controls_(controls),
+      catalogue_(catalogue),
       ports_(ports),
       folder_(std::move(app_folder)),
-      hooks_(std::move(hooks)),
+      peers_(peers),
       browsers_(browsers),
       host_(browsers, controls, progress, ports.dialogs, ports.pump, folder_, std::move(addresses),
-            [this] {
-                BrowserHost::Hooks h = hooks_.browse;
-                h.install_menu = [this] { install_menu(); };
-                h.anchor_media_pane = [this] { anchor_media_pane(); };
-                h.maximise_window = hooks_.maximise_window;
-                return h;
-            }()) {}
+            *this, peers.popups, peers.articles) {}
 
-int MainWindow::read(const char* control, int (Control::*property)() const) const {
-    const Control* c = controls_.find(control);
-    return c ? (c->*property)() : 0;
+int MainWindow::read(MainControl control, int (Control::*property)() const) const {
+    return (controls_[control].*property)();
 }
 
-void MainWindow::call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
+void MainWindow::maximise_window() { peers_.frame.maximise_window(); }
 
 void MainWindow::Form_Load() {
     ports_.pump.process_pending();
-    call(hooks_.add_tray_icon);
-    state_.menu_position = "down";
-    host_.set_scrap_view_flag("no");
+    peers_.steps.add_tray_icon();
+    state_.menu_position = BarPosition::Down;
+    host_.set_scrap_view(false);
     browsers_.WebBrowser1.navigate("about: blank");
     browsers_.WebBrowser2.navigate("about: blank");
-    if (Control* pane = controls_.find("Frame8")) {
-        pane->set_left(read("Picture4", &Control::left));
-        pane->set_top(read("Frame10", &Control::top) + read("Frame10", &Control::height));
-    }
-    state_.view_mode = "보통";
+    Control& pane = controls_[MainControl::Frame8];
+    pane.set_left(read(MainControl::Picture4, &Control::left));
+    pane.set_top(read(MainControl::Frame10, &Control::top) +
+                 read(MainControl::Frame10, &Control::height));
+    state_.view_mode = ViewMode::Normal;
     host_.start_page_click();
     call_width();
-    call(hooks_.show_window);
-    call(hooks_.load_bookmark_titles);
-    call(hooks_.load_verified_radio);
-    call(hooks_.load_my_radio);
-    call(hooks_.radio_on);
-    if (Control* pane = controls_.find("Frame8")) pane->set_visible(false);
+    peers_.frame.show_window();
+    peers_.steps.load_bookmark_titles();
+    peers_.steps.load_verified_radio();
+    peers_.steps.load_my_radio();
+    peers_.steps.radio_on();
+    pane.set_visible(false);
 }
 
-void MainWindow::Form_Activate() { call(hooks_.version_check); }
+void MainWindow::Form_Activate() { peers_.steps.version_check(); }
 
 void MainWindow::Form_Unload() {
     // A close request arriving while the sequence runs (it lets events run in save_width) must
@@ -68,21 +61,21 @@ void MainWindow::Form_Unload() {
     if (closing_) return;
     closing_ = true;
     save_width();
-    call(hooks_.remove_tray_icon);
-    call(hooks_.close_program_windows);
+    peers_.steps.remove_tray_icon();
+    peers_.frame.close_program_windows();
     ports_.shell.end_process();
 }
 
 void MainWindow::Form_Resize() { layout_main_window(); }
 
 void MainWindow::Timer2_Timer() {
-    if (Control* clock = controls_.find("Label7")) clock->set_caption(ports_.clock.time_text());
+    controls_[MainControl::Label7].set_caption(ports_.clock.time_text());
 }
 
 void MainWindow::mPopExit_Click() {
     if (!ports_.dialogs.ask_yes_no("프레스레인를 완전히 종료하시겠습니까?", "종료확인")) return;
     ports_.pump.process_pending();
-    call(hooks_.close_window);
+    peers_.frame.close_window();
 }
 
 void MainWindow::menu_command(std::string_view item) {
@@ -90,15 +83,15 @@ void MainWindow::menu_command(std::string_view item) {
     // prints and "기사 인쇄하기" mails, as the buttons beside them do.
     if (item == "menu02_5" || item == "menu02_1" || item == "menu02_6" || item == "menu02_2" ||
         item == "menu02_7") {
-        call(hooks_.open_settings);
+        peers_.menu.open_settings();
     } else if (item == "menu02_3") {
-        call(hooks_.open_about);
+        peers_.menu.open_about();
     } else if (item == "menu02_4" || item == "menu04") {
-        call(hooks_.open_home_page);
+        peers_.menu.open_home_page();
     } else if (item == "mPopExit") {
         mPopExit_Click();
     } else if (item == "menu02_8") {
-        call(hooks_.open_media_settings);
+        peers_.menu.open_media_settings();
     } else if (item == "menu03_1") {
         host_.Picture5_Click();
     } else if (item == "menu03_3") {
@@ -118,61 +111,61 @@ void MainWindow::call_width() {
     ports_.pump.process_pending();
     const std::string line = RecordFile(folder_ / record_files::kGeometry).first_line();
     const Rect r = geometry::restore(line, ports_.screen.work_area(), ports_.screen.screen_size());
-    if (Control* form = controls_.find("Form1")) {
-        form->set_left(r.left);
-        form->set_top(r.top);
-        form->set_width(r.width);
-        form->set_height(r.height);
-    }
+    Control& form = controls_[MainControl::Form1];
+    form.set_left(r.left);
+    form.set_top(r.top);
+    form.set_width(r.width);
+    form.set_height(r.height);
     anchor_media_pane();
 }
 
 void MainWindow::save_width() {
     ports_.pump.process_pending();
-    const Control* form = controls_.find("Form1");
-    if (form == nullptr) return;
-    const Rect frame{form->left(), form->top(), form->width(), form->height()};
+    const Control& form = controls_[MainControl::Form1];
+    const Rect frame{form.left(), form.top(), form.width(), form.height()};
     RecordFile(folder_ / record_files::kGeometry).rewrite({split_fields(geometry::format(frame))});
 }
 
 void MainWindow::install_menu() {
-    install_menus(controls_, state_.view_mode != "크게");
-    if (Control* clock = controls_.find("Label7")) {
-        clock->set_left(clock_left(read("Form1", &Control::width), clock->width()));
-    }
+    install_menus(catalogue_, !state_.wide());
+    Control& clock = controls_[MainControl::Label7];
+    clock.set_left(clock_left(read(MainControl::Form1, &Control::width), clock.width()));
 }
 
 void MainWindow::layout_main_window() {
     ports_.pump.process_pending();
     PaneSizes sizes;
-    sizes.picture1_width = read("Picture1", &Control::width);
-    sizes.picture20_width = read("Picture20", &Control::width);
-    sizes.picture7_width = read("Picture7", &Control::width);
-    sizes.picture8_width = read("Picture8", &Control::width);
-    sizes.label7_width = read("Label7", &Control::width);
-    sizes.frame1_height = read("Frame1", &Control::height);
-    sizes.frame10_height = read("Frame10", &Control::height);
-    sizes.frame7_width = read("Frame7", &Control::width);
-    apply_assignments(presslane::layout_main_window(read("Form1", &Control::width),
-                                                    read("Form1", &Control::height), state_, sizes),
-                      controls_);
+    sizes.picture1_width = read(MainControl::Picture1, &Control::width);
+    sizes.picture20_width = read(MainControl::Picture20, &Control::width);
+    sizes.picture7_width = read(MainControl::Picture7, &Control::width);
+    sizes.picture8_width = read(MainControl::Picture8, &Control::width);
+    sizes.label7_width = read(MainControl::Label7, &Control::width);
+    sizes.frame1_height = read(MainControl::Frame1, &Control::height);
+    sizes.frame10_height = read(MainControl::Frame10, &Control::height);
+    sizes.frame7_width = read(MainControl::Frame7, &Control::width);
+    apply_assignments(
+        presslane::layout_main_window(read(MainControl::Form1, &Control::width),
+                                      read(MainControl::Form1, &Control::height), state_, sizes),
+        controls_);
 }
 
 void MainWindow::toggle_view() {
-    state_.view_mode = state_.view_mode == "보통" ? "크게" : "보통";
+    state_.view_mode = state_.wide() ? ViewMode::Normal : ViewMode::Wide;
     layout_main_window();
 }
 
 void MainWindow::toggle_menu_position() {
-    state_.menu_position = state_.menu_position == "up" ? "down" : "up";
+    state_.menu_position = state_.up() ? BarPosition::Down : BarPosition::Up;
     layout_main_window();
 }
 
 void MainWindow::anchor_media_pane() {
-    apply_assignments(presslane::anchor_media_pane(
-                          state_, read("Picture4", &Control::left), read("Frame10", &Control::top),
-                          read("Frame10", &Control::height), read("Frame8", &Control::height)),
-                      controls_);
+    apply_assignments(
+        presslane::anchor_media_pane(state_, read(MainControl::Picture4, &Control::left),
+                                     read(MainControl::Frame10, &Control::top),
+                                     read(MainControl::Frame10, &Control::height),
+                                     read(MainControl::Frame8, &Control::height)),
+        controls_);
 }
 
 }  // namespace presslane

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string_view>
 
 #include "browse/browser_host.h"
+#include "browse/main_controls.h"
 #include "shell/layout.h"
 
 namespace presslane {
 
+class CatalogueControls;
 class Clock;
 class Dialogs;
 class EventPump;
@@ -18,9 +19,8 @@ class Screen;
 class Shell;
 
 // The main window (Form1): its load sequence, activation, clock, layout and saved geometry, and
-// the close sequence that ends the program. The window's controls are reached by name; "Form1"
-// is the window itself (outer frame geometry in twips, caption = title).
-class MainWindow {
+// the close sequence that ends the program.
+class MainWindow : private BrowserHost::Window {
 public:
     struct Ports {
         Dialogs& dialogs;
@@ -29,32 +29,53 @@ public:
         Shell& shell;
         Screen& screen;
     };
-    // Steps owned by other features and by the window system; an unset hook does nothing.
-    struct Hooks {
-        std::function<void()> add_tray_icon;
-        std::function<void()> remove_tray_icon;
-        std::function<void()> load_bookmark_titles;
-        std::function<void()> load_verified_radio;
-        std::function<void()> load_my_radio;
-        std::function<void()> radio_on;
-        std::function<void()> version_check;
-        std::function<void()> show_window;
-        std::function<void()> close_window;  // asks the window to close: runs Form_Unload
-        std::function<void()> maximise_window;
+    // The window system's side of the main window (Form1).
+    struct Frame {
+        virtual void show_window() = 0;
+        // Asks the window to close: runs Form_Unload.
+        virtual void close_window() = 0;
+        virtual void maximise_window() = 0;
         // Closes the program's other top-level windows (at most eleven).
-        std::function<void()> close_program_windows;
-        // Targets of the menu bar: the settings dialog, the about window, the media settings
-        // window (each modal) and the product's home page in the default web browser.
-        std::function<void()> open_settings;
-        std::function<void()> open_about;
-        std::function<void()> open_media_settings;
-        std::function<void()> open_home_page;
-        BrowserHost::Hooks browse;  // install_menu, maximise and media-pane hooks are set here
+        virtual void close_program_windows() = 0;
+
+    protected:
+        ~Frame() = default;
+    };
+    // Steps of the load, activation and close sequences that other features own.
+    struct Steps {
+        virtual void add_tray_icon() = 0;
+        virtual void remove_tray_icon() = 0;
+        virtual void load_bookmark_titles() = 0;
+        virtual void load_verified_radio() = 0;
+        virtual void load_my_radio() = 0;
+        virtual void radio_on() = 0;
+        virtual void version_check() = 0;
+
+    protected:
+        ~Steps() = default;
+    };
+    // Targets of the menu bar: the settings dialog, the about window, the media settings window
+    // (each modal) and the product's home page in the default web browser.
+    struct MenuTargets {
+        virtual void open_settings() = 0;
+        virtual void open_about() = 0;
+        virtual void open_media_settings() = 0;
+        virtual void open_home_page() = 0;
+
+    protected:
+        ~MenuTargets() = default;
+    };
+    struct Peers {
+        Frame& frame;
+        Steps& steps;
+        MenuTargets& menu;
+        BrowserHost::Popups& popups;
+        BrowserHost::Articles& articles;
     };
 
-    MainWindow(BrowserHost::Browsers browsers, const ControlSet& controls, ProgressBar& progress,
-               Ports ports, std::filesystem::path app_folder, BrowserHost::Addresses addresses,
-               Hooks hooks);
+    MainWindow(BrowserHost::Browsers browsers, const MainControls& controls,
+               const CatalogueControls& catalogue, ProgressBar& progress, Ports ports,
+               std::filesystem::path app_folder, BrowserHost::Addresses addresses, Peers peers);
 
     void Form_Load();
     void Form_Activate();
@@ -69,24 +90,25 @@ public:
 
     void call_width();
     void save_width();
-    void install_menu();
+    void install_menu() override;
     void layout_main_window();
     void toggle_view();           // Picture6, menu06_1
     void toggle_menu_position();  // Picture12, menu06_2
-    void anchor_media_pane();
+    void anchor_media_pane() override;
 
     BrowserHost& host() { return host_; }
     const LayoutState& layout_state() const { return state_; }
     bool closing() const { return closing_; }
 
 private:
-    int read(const char* control, int (Control::*property)() const) const;
-    void call(const std::function<void()>& hook);
+    int read(MainControl control, int (Control::*property)() const) const;
+    void maximise_window() override;
 
-    const ControlSet& controls_;
+    const MainControls& controls_;
+    const CatalogueControls& catalogue_;
     Ports ports_;
     std::filesystem::path folder_;
-    Hooks hooks_;
+    Peers peers_;
     BrowserHost::Browsers browsers_;
     BrowserHost host_;
     LayoutState state_;

@@ -26,7 +26,6 @@ public:
     void Form_Activate();
     void Timer1_Timer();
 
-    bool main_loaded() const { return main_loaded_; }
     bool closed() const { return closed_; }
 
 private:

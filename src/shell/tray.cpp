@@ -22,7 +22,6 @@ void Tray::remove_tray_icon() {
 }
 
 void Tray::pichook_MouseMove(int message) {
-    tray_message_ = message;
     if (tray_busy_) return;
     tray_busy_ = true;
     if (message == kLeftButtonUp) {

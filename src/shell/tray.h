@@ -38,7 +38,6 @@ public:
 
     const TrayRecord& record() const { return record_; }
     bool tray_busy() const { return tray_busy_; }
-    int tray_message() const { return tray_message_; }
 
 private:
     TrayIcon& icon_;
@@ -47,7 +46,6 @@ private:
     TrayRecord record_;
     bool added_ = false;
     bool tray_busy_ = false;
-    int tray_message_ = 0;
 };
 
 }  // namespace presslane

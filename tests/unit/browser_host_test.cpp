@@ -15,15 +15,7 @@ namespace {
 
 class BrowserHostTest : public ::testing::Test {
 protected:
-    BrowserHostTest() : pump(clock) {
-        hooks.install_menu = [this] { log.push_back("install_menu"); };
-        hooks.maximise_window = [this] { log.push_back("maximise"); };
-        hooks.anchor_media_pane = [this] { log.push_back("anchor"); };
-        hooks.set_popup_state = [this](const std::string* f) {
-            log.push_back(f ? "popup:" + *f : "popup:none");
-        };
-        hooks.reload_scrapbook = [this] { log.push_back("reload_scrapbook"); };
-    }
+    BrowserHostTest() : pump(clock) {}
     BrowserHost& host() {
         if (!host_) {
             host_ = std::make_unique<BrowserHost>(
@@ -31,7 +23,7 @@ protected:
                 dir.path(),
                 BrowserHost::Addresses{"4.47", "www.example.kr", "https://news.example.kr/",
                                        "http://count.example.kr/presslane_counter/counter.php"},
-                hooks);
+                peers, peers, peers);
         }
         return *host_;
     }
@@ -46,8 +38,8 @@ protected:
     FakeEventPump pump;
     FakeDialogs dialogs;
     FakeMainWindowControls w;
-    BrowserHost::Hooks hooks;
-    std::vector<std::string> log;
+    FakeMainWindowPeers peers;
+    std::vector<std::string>& log = peers.log;
     std::unique_ptr<BrowserHost> host_;
 };
 
@@ -80,11 +72,12 @@ TEST_F(BrowserHostTest, ProgressWritesCaptionAndPercent) {
         {-1, 200, nullptr},      {-1, 0, nullptr},       {1, 1000000, "0 /100 %"},
     };
     for (const auto& c : cases) {
-        w["Label26"].text = "before";
+        w[MainControl::Label26].text = "before";
         host().WebBrowser1_ProgressChange(c.progress, c.max);
-        EXPECT_EQ(w["Label26"].text, c.label ? c.label : "before") << c.progress << "/" << c.max;
+        EXPECT_EQ(w[MainControl::Label26].text, c.label ? c.label : "before")
+            << c.progress << "/" << c.max;
     }
-    EXPECT_EQ(w["Form1"].text, "프레스레인 v4.47 [www.example.kr] ::: 속보 | 뉴스");
+    EXPECT_EQ(w[MainControl::Form1].text, "프레스레인 v4.47 [www.example.kr] ::: 속보 | 뉴스");
 }
 
 TEST_F(BrowserHostTest, ProgressBarKeepsItsStateForRejectedValues) {
@@ -104,8 +97,7 @@ TEST_F(BrowserHostTest, BeforeNavigateSilencesAndMouseOverClosesMenus) {
 
 TEST_F(BrowserHostTest, EnterNavigatesExactlyWhatWasTyped) {
     for (const char* typed : {"", "조선일보.com", "news", "http://x.kr/a b"}) {
-        w["Combo1"].text = typed;
-        host().Combo1_Enter();
+        host().Combo1_Enter(typed);
         EXPECT_EQ(w.wb1.navigations.back(), typed);
     }
 }
@@ -116,39 +108,40 @@ TEST_F(BrowserHostTest, BookmarkPickOpensTheLastMatchAndShowsTheNewspaperPane) {
     book.append({"다른", "http://other"});
     book.append({"뉴스", "http://second"});
     host().Toolbar1_ButtonClick(6);
-    w["Combo1"].text = "뉴스";
-    host().Combo1_Click();
+    host().Combo1_Click("뉴스");
     EXPECT_EQ(w.wb1.navigations.back(), "http://second");
-    EXPECT_EQ(host().scrap_view_flag(), "no");
-    EXPECT_TRUE(w["Frame2"].shown);
-    for (const char* hidden :
-         {"Frame1", "Frame3", "Frame4", "Frame5", "Frame9", "ListView1", "Picture11"}) {
-        EXPECT_FALSE(w[hidden].shown) << hidden;
+    EXPECT_FALSE(host().scrap_view());
+    EXPECT_TRUE(w[MainControl::Frame2].shown);
+    for (MainControl hidden :
+         {MainControl::Frame1, MainControl::Frame3, MainControl::Frame4, MainControl::Frame5,
+          MainControl::Frame9, MainControl::ListView1, MainControl::Picture11}) {
+        EXPECT_FALSE(w[hidden].shown) << MainControls::name(hidden);
     }
-    EXPECT_FALSE(w.wb2.view.shown);
-    w["Combo1"].text = "뉴";  // case and prefix matter: no match navigates to nothing
-    host().Combo1_Click();
+    EXPECT_FALSE(w[MainControl::WebBrowser2].shown);
+    host().Combo1_Click("뉴");  // case and prefix matter: no match navigates to nothing
     EXPECT_EQ(w.wb1.navigations.back(), "");
 }
 
 TEST_F(BrowserHostTest, ToolbarSwitchesPanesAndTheActiveBrowser) {
     settings().append({"http://start", "1"});
     host().Toolbar1_ButtonClick(6);
-    EXPECT_EQ(host().scrap_view_flag(), "yes");
-    EXPECT_TRUE(w["Frame9"].shown && w["ListView1"].shown && w.wb2.view.shown);
+    EXPECT_TRUE(host().scrap_view());
+    EXPECT_TRUE(w[MainControl::Frame9].shown && w[MainControl::ListView1].shown &&
+                w[MainControl::WebBrowser2].shown);
     EXPECT_EQ(log.back(), "reload_scrapbook");
     host().Image1_Click();
     host().Image2_Click();
     EXPECT_EQ(w.wb2.calls, (std::vector<std::string>{"back", "forward"}));
     EXPECT_TRUE(w.wb1.calls.empty());
 
-    const char* panes[] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5"};
+    const MainControl panes[] = {MainControl::Frame1, MainControl::Frame2, MainControl::Frame3,
+                                 MainControl::Frame4, MainControl::Frame5};
     for (int index = 1; index <= 5; ++index) {
         host().Toolbar1_ButtonClick(index);
-        EXPECT_EQ(host().scrap_view_flag(), "no");
+        EXPECT_FALSE(host().scrap_view());
         for (int p = 0; p < 5; ++p) EXPECT_EQ(w[panes[p]].shown, p == index - 1) << index;
-        EXPECT_FALSE(w["Frame9"].shown);
-        EXPECT_FALSE(w.wb2.view.shown);
+        EXPECT_FALSE(w[MainControl::Frame9].shown);
+        EXPECT_FALSE(w[MainControl::WebBrowser2].shown);
     }
     // Only button 1 reloads the start page; it neither creates the file nor hits the counter.
     EXPECT_EQ(w.wb1.navigations, std::vector<std::string>{"http://start"});
@@ -230,13 +223,13 @@ TEST_F(BrowserHostTest, PrintRefusesCollectedPagesElseMaximisesThenPreviewsAndPr
 }
 
 TEST_F(BrowserHostTest, MediaButtonShowsThePaneThenClosesMenusAndAnchorsIt) {
-    w["Frame8"].shown = false;
+    w[MainControl::Frame8].shown = false;
     host().Picture4_MouseMove();
-    EXPECT_EQ(w["Picture4"].tip,
+    EXPECT_EQ(w[MainControl::Picture4].tip,
               "▶왼쪽버튼 더블클릭:전체화면 ▶왼쪽 버튼+드래그:화면이동 ▶오른쪽 버튼+전체화면 "
               "선택:정상화면");
     host().Picture4_Click();
-    EXPECT_TRUE(w["Frame8"].shown);
+    EXPECT_TRUE(w[MainControl::Frame8].shown);
     EXPECT_EQ(log, (std::vector<std::string>{"install_menu", "anchor"}));
 }
 

@@ -18,30 +18,20 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : pump(clock) {
-        auto step = [this](const char* name) { return [this, name] { log.push_back(name); }; };
-        hooks.add_tray_icon = step("tray");
-        hooks.remove_tray_icon = step("untray");
-        hooks.load_bookmark_titles = step("bookmarks");
-        hooks.load_verified_radio = step("verified_radio");
-        hooks.load_my_radio = step("my_radio");
-        hooks.radio_on = step("radio_on");
-        hooks.version_check = step("version_check");
-        hooks.show_window = [this] {
-            log.push_back("show");
-            shown_geometry = {w["Form1"].x, w["Form1"].y, w["Form1"].w, w["Form1"].h};
-            shown_frame8_visible = w["Frame8"].shown;
+        peers.on_show = [this] {
+            shown_geometry = {w[MainControl::Form1].x, w[MainControl::Form1].y,
+                              w[MainControl::Form1].w, w[MainControl::Form1].h};
+            shown_frame8_visible = w[MainControl::Frame8].shown;
         };
-        hooks.close_window = [this] { window().Form_Unload(); };
-        hooks.close_program_windows = step("close_windows");
-        hooks.browse.set_popup_state = [this](const std::string*) { log.push_back("popup"); };
+        peers.on_close = [this] { window().Form_Unload(); };
     }
     MainWindow& window() {
         if (!window_) {
             window_ = std::make_unique<MainWindow>(
-                BrowserHost::Browsers{w.wb1, w.wb2, w.wb3}, w.controls, w.progress,
-                MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
+                BrowserHost::Browsers{w.wb1, w.wb2, w.wb3}, w.controls, w.catalogue.controls,
+                w.progress, MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
                 BrowserHost::Addresses{"4.47", "www.example.kr", "http://start/", "http://count/"},
-                hooks);
+                peers.peers());
         }
         return *window_;
     }
@@ -57,8 +47,8 @@ protected:
     FakeShell shell;
     FakeScreen screen;
     FakeMainWindowControls w;
-    MainWindow::Hooks hooks;
-    std::vector<std::string> log;
+    FakeMainWindowPeers peers;
+    std::vector<std::string>& log = peers.log;
     Rect shown_geometry;
     bool shown_frame8_visible = false;
     std::unique_ptr<MainWindow> window_;
@@ -66,25 +56,25 @@ protected:
 
 TEST_F(MainWindowTest, LoadSequenceRunsItsStepsInOrder) {
     window().Form_Load();
-    EXPECT_EQ(log, (std::vector<std::string>{"tray", "popup", "show", "bookmarks", "verified_radio",
-                                             "my_radio", "radio_on"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"tray", "popup:0", "show", "bookmark titles",
+                                             "verified_radio", "my_radio", "radio_on"}));
     EXPECT_EQ(w.wb1.navigations, (std::vector<std::string>{"about: blank", "http://start/"}));
     EXPECT_EQ(w.wb2.navigations, std::vector<std::string>{"about: blank"});
-    EXPECT_EQ(window().layout_state().menu_position, "down");
-    EXPECT_EQ(window().layout_state().view_mode, "보통");
-    EXPECT_EQ(window().host().scrap_view_flag(), "no");
+    EXPECT_EQ(window().layout_state().menu_position, BarPosition::Down);
+    EXPECT_EQ(window().layout_state().view_mode, ViewMode::Normal);
+    EXPECT_FALSE(window().host().scrap_view());
     // The geometry is restored before the window is shown; the media pane hides at the end.
     EXPECT_EQ(shown_geometry, (Rect{3200, 0, 28800 - 3200, 15600 - 380}));
     EXPECT_TRUE(shown_frame8_visible);
-    EXPECT_FALSE(w["Frame8"].shown);
+    EXPECT_FALSE(w[MainControl::Frame8].shown);
 }
 
 TEST_F(MainWindowTest, CloseSequenceSavesGeometryOnceAndEndsTheProcess) {
     window().Form_Load();
-    w["Form1"].x = -60;
-    w["Form1"].y = -60;
-    w["Form1"].w = 28920;
-    w["Form1"].h = 15720;
+    w[MainControl::Form1].x = -60;
+    w[MainControl::Form1].y = -60;
+    w[MainControl::Form1].w = 28920;
+    w[MainControl::Form1].h = 15720;
     log.clear();
     // A close request arriving while the geometry is saved must not start a second sequence.
     pump.on_event = [this] { window().Form_Unload(); };
@@ -97,10 +87,10 @@ TEST_F(MainWindowTest, CloseSequenceSavesGeometryOnceAndEndsTheProcess) {
 TEST_F(MainWindowTest, SavedGeometryComesBackAtTheNextStart) {
     RecordFile(dir.path() / "lane_desk_x_y_setting.res").append({"1500", "300", "15000", "9000"});
     window().call_width();
-    EXPECT_EQ(w["Form1"].x, 1500);
-    EXPECT_EQ(w["Form1"].y, 300);
-    EXPECT_EQ(w["Form1"].w, 15000);
-    EXPECT_EQ(w["Form1"].h, 9000);
+    EXPECT_EQ(w[MainControl::Form1].x, 1500);
+    EXPECT_EQ(w[MainControl::Form1].y, 300);
+    EXPECT_EQ(w[MainControl::Form1].w, 15000);
+    EXPECT_EQ(w[MainControl::Form1].h, 9000);
 }
 
 TEST_F(MainWindowTest, ExitAsksAndDoesNothingOnNo) {
@@ -116,44 +106,35 @@ TEST_F(MainWindowTest, ExitAsksAndDoesNothingOnNo) {
 }
 
 TEST_F(MainWindowTest, TogglesRelayoutButLeaveTheMediaPaneWhereItIs) {
-    w["Form1"].w = 18000;
-    w["Form1"].h = 12000;
+    w[MainControl::Form1].w = 18000;
+    w[MainControl::Form1].h = 12000;
     window().Form_Resize();
-    EXPECT_EQ(w["Frame10"].y, 1300 + 12000 - 2490);
+    EXPECT_EQ(w[MainControl::Frame10].y, 1300 + 12000 - 2490);
     window().anchor_media_pane();
-    const int pane_top = w["Frame8"].y;
-    EXPECT_EQ(pane_top, w["Frame10"].y - 3000);
+    const int pane_top = w[MainControl::Frame8].y;
+    EXPECT_EQ(pane_top, w[MainControl::Frame10].y - 3000);
 
     window().toggle_menu_position();
-    EXPECT_EQ(window().layout_state().menu_position, "up");
-    EXPECT_EQ(w["Frame10"].y, 780 + 390 + 130);
-    EXPECT_EQ(w["Picture12"].tip, "하단으로 메뉴 내리기");
-    EXPECT_EQ(w["Frame8"].y, pane_top);
+    EXPECT_EQ(window().layout_state().menu_position, BarPosition::Up);
+    EXPECT_EQ(w[MainControl::Frame10].y, 780 + 390 + 130);
+    EXPECT_EQ(w[MainControl::Picture12].tip, "하단으로 메뉴 내리기");
+    EXPECT_EQ(w[MainControl::Frame8].y, pane_top);
     window().anchor_media_pane();
-    EXPECT_EQ(w["Frame8"].y, 780 + 390 + 130 + 390);
+    EXPECT_EQ(w[MainControl::Frame8].y, 780 + 390 + 130 + 390);
 
     window().toggle_view();
-    EXPECT_EQ(window().layout_state().view_mode, "크게");
-    EXPECT_EQ(w["Frame2"].y, 0);
-    EXPECT_EQ(w["Frame17"].y, 120);
+    EXPECT_EQ(window().layout_state().view_mode, ViewMode::Wide);
+    EXPECT_EQ(w[MainControl::Frame2].y, 0);
+    EXPECT_EQ(w[MainControl::Frame17].y, 120);
     window().toggle_view();
     window().toggle_menu_position();
-    EXPECT_EQ(window().layout_state().view_mode, "보통");
-    EXPECT_EQ(window().layout_state().menu_position, "down");
+    EXPECT_EQ(window().layout_state().view_mode, ViewMode::Normal);
+    EXPECT_EQ(window().layout_state().menu_position, BarPosition::Down);
 }
 
 // Every command of the menu bar reaches its target; the article commands are crossed as their
 // buttons are: "기사 메일발송" prints and "기사 인쇄하기" opens the mail window.
 TEST_F(MainWindowTest, EveryMenuCommandReachesItsTarget) {
-    auto step = [this](const char* name) { return [this, name] { log.push_back(name); }; };
-    hooks.open_settings = step("settings");
-    hooks.open_about = step("about");
-    hooks.open_media_settings = step("media settings");
-    hooks.open_home_page = step("home page");
-    hooks.browse.open_scrap = step("scrap");
-    hooks.browse.open_mail = step("mail");
-    hooks.browse.open_bookmarks = step("bookmarks");
-    hooks.maximise_window = step("maximise");
     const std::map<std::string, std::vector<std::string>> targets = {
         {"menu02_5", {"settings"}},  {"menu02_1", {"settings"}},
         {"menu02_6", {"settings"}},  {"menu02_2", {"settings"}},
@@ -161,8 +142,8 @@ TEST_F(MainWindowTest, EveryMenuCommandReachesItsTarget) {
         {"menu02_4", {"home page"}}, {"menu04", {"home page"}},
         {"mPopExit", {"asked"}},     {"menu02_8", {"media settings"}},
         {"menu03_1", {"scrap"}},     {"menu03_3", {"maximise", "preview", "print"}},
-        {"menu03_2", {"mail"}},      {"menu06_1", {"크게"}},
-        {"menu06_2", {"up"}},        {"menu03_4", {"bookmarks"}},
+        {"menu03_2", {"mail"}},      {"menu06_1", {"wide view"}},
+        {"menu06_2", {"bar up"}},    {"menu03_4", {"bookmarks"}},
     };
     dialogs.answers = {false};
     std::size_t commands = 0;
@@ -184,10 +165,10 @@ TEST_F(MainWindowTest, EveryMenuCommandReachesItsTarget) {
             effects.insert(effects.end(), w.wb1.calls.begin(), w.wb1.calls.end());
             if (!dialogs.boxes.empty()) effects.push_back("asked");
             if (window().layout_state().view_mode != before.view_mode) {
-                effects.push_back(window().layout_state().view_mode);
+                effects.push_back(window().layout_state().wide() ? "wide view" : "normal view");
             }
             if (window().layout_state().menu_position != before.menu_position) {
-                effects.push_back(window().layout_state().menu_position);
+                effects.push_back(window().layout_state().up() ? "bar up" : "bar down");
             }
             ASSERT_TRUE(targets.count(item->name));
             EXPECT_EQ(effects, targets.at(item->name));
@@ -200,10 +181,10 @@ TEST_F(MainWindowTest, EveryMenuCommandReachesItsTarget) {
 TEST_F(MainWindowTest, ClockShowsTheTimeAndInstallMenuReplacesIt) {
     clock.time = "오후 10:35:12";
     window().Timer2_Timer();
-    EXPECT_EQ(w["Label7"].text, "오후 10:35:12");
-    w["Form1"].w = 20000;
+    EXPECT_EQ(w[MainControl::Label7].text, "오후 10:35:12");
+    w[MainControl::Form1].w = 20000;
     window().install_menu();
-    EXPECT_EQ(w["Label7"].x, 20000 - 1095 - 300);
+    EXPECT_EQ(w[MainControl::Label7].x, 20000 - 1095 - 300);
     window().Form_Activate();
     EXPECT_EQ(log.back(), "version_check");
 }

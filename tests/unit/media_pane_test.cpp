@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "common/control_set.h"
+#include "browse/main_controls.h"
 #include "fakes/fake_browser.h"
 #include "fakes/fake_clock.h"
-#include "fakes/fake_control.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
 #include "fakes/temp_dir.h"
@@ -22,9 +22,6 @@ void write(const std::filesystem::path& p, const std::string& bytes) {
 
 struct MediaPaneTest : ::testing::Test {
     MediaPaneTest() {
-        controls.add("Frame8", frame8);
-        controls.add("Label26", label26);
-        controls.add("Combo2", combo2);
         frame8.shown = false;
         label26.text = "Media OFF";
         combo2.text = "my radio";
@@ -32,12 +29,9 @@ struct MediaPaneTest : ::testing::Test {
     MediaPane& pane() {
         if (!pane_) {
             pane_ = std::make_unique<MediaPane>(
-                controls, MediaPane::Ports{dialogs, pump, inet, player, items, browser}, dir.path(),
-                MediaPane::Addresses{"http://srv/list", "http://srv/guide/"},
-                MediaPane::Hooks{[this] { return view_mode; }, [this] { events.push_back("drag"); },
-                                 [this] { events.push_back("drop"); },
-                                 [this] { events.push_back("form10"); },
-                                 [this] { events.push_back("form3"); }});
+                window.controls, MediaPane::Ports{dialogs, pump, inet, player, items, browser},
+                dir.path(), MediaPane::Addresses{"http://srv/list", "http://srv/guide/"}, peers,
+                peers);
         }
         return *pane_;
     }
@@ -48,8 +42,10 @@ struct MediaPaneTest : ::testing::Test {
     }
 
     TempDir dir;
-    FakeControl frame8, label26, combo2;
-    ControlSet controls;
+    FakeControls<MainControl> window;
+    FakeControl& frame8 = window[MainControl::Frame8];
+    FakeControl& label26 = window[MainControl::Label26];
+    FakeControl& combo2 = window[MainControl::Combo2];
     FakeDialogs dialogs;
     FakeClock clock;
     FakeEventPump pump{clock};
@@ -57,8 +53,18 @@ struct MediaPaneTest : ::testing::Test {
     FakeMediaPlayer player;
     FakeItemList items;
     FakeBrowser browser;
-    std::string view_mode = "보통";
-    std::vector<std::string> events;
+    // The pane's widget and the main window, each call written down.
+    struct Peers final : MediaPane::Drag, MediaPane::Window {
+        void begin_drag() override { events.push_back("drag"); }
+        void end_drag() override { events.push_back("drop"); }
+        ViewMode view_mode() const override { return mode; }
+        void open_media_window() override { events.push_back("form10"); }
+        void open_settings() override { events.push_back("form3"); }
+        ViewMode mode = ViewMode::Normal;
+        std::vector<std::string> events;
+    } peers;
+    ViewMode& view_mode = peers.mode;
+    std::vector<std::string>& events = peers.events;
     std::unique_ptr<MediaPane> pane_;
 };
 
@@ -75,7 +81,7 @@ TEST_F(MediaPaneTest, AutoPlayLooksOnlyInTheOwnBookAndTheLastLineWins) {
     verified("d|A|http://verified/a\r\n");
     book("d|A|http://mine/a\r\n\r\nd|B|http://mine/b\r\nd|A|http://mine/a2\r\n");
     autoplay("A\r\n");
-    EXPECT_EQ(pane().radio_on(), "");
+    pane().radio_on();
     EXPECT_EQ(player.opened, (std::vector<std::string>{"http://mine/a", "http://mine/a2"}));
     EXPECT_EQ(label26.text, "Media ON.. ( A )");
     EXPECT_TRUE(frame8.shown);
@@ -117,10 +123,11 @@ TEST_F(MediaPaneTest, ChoosingTheSeparatorPlaysNothingButSetsTheSwitches) {
 
 TEST_F(MediaPaneTest, LeftPressSetsTheGrabOffsetForTheViewMode) {
     struct Case {
-        const char* mode;
+        ViewMode mode;
         float x, y, gx, gy;
     };
-    const Case cases[] = {{"보통", 100, 1500, 140, 534}, {"크게", 0, 500, 40, 300}};
+    const Case cases[] = {{ViewMode::Normal, 100, 1500, 140, 534},
+                          {ViewMode::Wide, 0, 500, 40, 300}};
     for (const auto& c : cases) {
         view_mode = c.mode;
         pane().MediaPlayer1_MouseDown(MediaPlayer::kLeftButton, 0, c.x, c.y);
@@ -135,7 +142,7 @@ TEST_F(MediaPaneTest, LeftPressSetsTheGrabOffsetForTheViewMode) {
 }
 
 TEST_F(MediaPaneTest, DropsMoveThePaneByTheGrabOffset) {
-    view_mode = "크게";
+    view_mode = ViewMode::Wide;
     pane().MediaPlayer1_MouseDown(MediaPlayer::kLeftButton, 0, 100, 500);  // grab 140, 300
     frame8.x = 100;
     frame8.y = 2000;

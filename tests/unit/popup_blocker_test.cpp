@@ -13,18 +13,16 @@ namespace presslane {
 namespace {
 
 struct Popups : ::testing::Test {
-    Popups() { controls.add("Toolbar1_Button7", button); }
     void load(std::optional<std::string> field2) {
         blocker.set_from_settings(field2 ? &*field2 : nullptr);
     }
     FakeControl button;
-    ControlSet controls;
     FakeBrowser main;
     FakeBrowser sink;
     FakeDialogs dialogs;
     FakeClock clock;
     FakeEventPump pump{clock};
-    PopupBlocker blocker{main, sink, controls, dialogs, pump};
+    PopupBlocker blocker{main, sink, button, dialogs, pump};
 };
 
 TEST_F(Popups, SettingsFieldDecidesAtStartPageLoad) {
@@ -36,7 +34,7 @@ TEST_F(Popups, SettingsFieldDecidesAtStartPageLoad) {
                           {"abc", true}, {"1.0", true}, {" 1", true}, {"2", false},
                           {"1x", true},  {"-1", false}};
     for (const Case& c : cases) {
-        PopupBlocker fresh{main, sink, controls, dialogs, pump};
+        PopupBlocker fresh{main, sink, button, dialogs, pump};
         EXPECT_EQ(fresh.flag(), "");
         // No value yet: not blocked.
         EXPECT_EQ(fresh.WebBrowser1_NewWindow2(false), nullptr);

@@ -14,6 +14,7 @@
 #include "fakes/fake_browser.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_event_pump.h"
+#include "fakes/fake_main_window.h"
 #include "fakes/fake_platform.h"
 
 namespace presslane {
@@ -23,32 +24,31 @@ namespace {
 struct SiteCatalogueTest : ::testing::Test {
     SiteCatalogueTest() {
         for (const auto& m : catalogue::menus()) {
-            Control& label = make(m.label);
+            Control& label = cat[m.label];
             label.set_width(1395);
             label.set_height(270);
-            make(catalogue::menu_control(m)).set_visible(false);
+            cat[catalogue::menu_control(m)].set_visible(false);
         }
-        for (const char* empty : catalogue::kEmptyMenus) make(empty);
         for (int k = 0; k < 6; ++k) {
-            Control& label = *controls.find("Label" + std::to_string(k + 1));
+            Control& label = cat["Label" + std::to_string(k + 1)];
             label.set_left(3405 + 1440 * k);
             label.set_top(165);
         }
         pump.on_event = [this] { events.push_back("events"); };
     }
-    Control& make(const std::string& name) {
-        controls.add(name, fakes.emplace_back());
-        return fakes.back();
+    Control& menu(const char* name) { return cat[name]; }
+    // The position in the catalogue of the menu the label opens.
+    static std::size_t of(const char* label) {
+        return static_cast<std::size_t>(catalogue::menu_of_label(label) -
+                                        catalogue::menus().data());
     }
-    Control& menu(const char* name) { return *controls.find(name); }
     std::vector<std::string> navigations_and_events() {
         std::vector<std::string> out = events;
         for (const auto& n : browser.navigations) out.push_back(n);
         return out;
     }
 
-    std::deque<FakeControl> fakes;
-    ControlSet controls;
+    FakeCatalogueControls cat;
     FakeBrowser browser;
     FakeDialogs dialogs;
     FakeClock clock;
@@ -63,7 +63,7 @@ struct SiteCatalogueTest : ::testing::Test {
                           "http://rank.test/", "http://flash.test/", "http://search.test/"},
                          {[this] { ++hides; }, [this] { events.push_back("progress window"); }}};
     SiteCatalogue site{
-        controls, {browser, pump, shell, special}, "http://home.test/", {[this] { ++hides; }}};
+        cat.controls, {browser, pump, shell, special}, "http://home.test/", {[this] { ++hides; }}};
 };
 
 TEST(HoverRule, EdgesOfTheLabel) {
@@ -81,16 +81,14 @@ TEST(HoverRule, EdgesOfTheLabel) {
 }
 
 TEST_F(SiteCatalogueTest, HoverShowsOnlyThatLabelsMenuAndLeavesOthersOpen) {
-    site.Label_MouseMove("Label2", 300, 100);
+    site.Label_MouseMove(of("Label2"), 300, 100);
     EXPECT_TRUE(menu("Frame12(0)").visible());
-    site.Label_MouseMove("Label18", 300, 100);  // same family, another bar
+    site.Label_MouseMove(of("Label18"), 300, 100);  // same family, another bar
     EXPECT_TRUE(menu("Frame12(2)").visible());
     EXPECT_TRUE(menu("Frame12(0)").visible());
-    site.Label_MouseMove("Label2", 0, 100);  // left edge
+    site.Label_MouseMove(of("Label2"), 0, 100);  // left edge
     EXPECT_FALSE(menu("Frame12(0)").visible());
     EXPECT_TRUE(menu("Frame12(2)").visible());
-    site.Label_MouseMove("Label7", 300, 100);  // the clock owns no menu
-    site.Label_MouseMove("Label1000", 300, 100);
 }
 
 TEST_F(SiteCatalogueTest, LogoClickLetsEventsRunThenNavigatesByMemberIndexAndHidesMenus) {
@@ -129,10 +127,10 @@ TEST_F(SiteCatalogueTest, TranslationEntriesAskAndMembersOfTheComputerMenuDoNot)
 }
 
 TEST_F(SiteCatalogueTest, BannersNavigateWithoutTouchingMenusAndHomePageOpensOutside) {
-    site.banner_click("Picture8");
-    site.banner_click("Picture7");
-    site.banner_click("Picture20");
-    site.banner_click("Picture1");
+    site.banner_click(MainControl::Picture8);
+    site.banner_click(MainControl::Picture7);
+    site.banner_click(MainControl::Picture20);
+    site.banner_click(MainControl::Picture1);
     EXPECT_EQ(browser.navigations,
               (std::vector<std::string>{"https://www.yna.co.kr/", "https://www.ohmynews.com/",
                                         "https://www.jabo.co.kr/"}));
@@ -159,10 +157,28 @@ TEST_F(SiteCatalogueTest, AllNewspapersOpenOnlyAfterTheProgressWindowClosed) {
     EXPECT_TRUE(is_collected_page(endpoints::all_newspapers()));
 }
 
+// A window that lacks one menu of the catalogue fails when its controls are gathered.
+TEST(CatalogueControlsGathering, AMissingMenuFailsLoudlyAtOnce) {
+    std::deque<FakeControl> fakes;
+    ControlSet set;
+    for (const auto& m : catalogue::menus()) {
+        set.add(m.label, fakes.emplace_back());
+        if (&m != &catalogue::menus().back())
+            set.add(catalogue::menu_control(m), fakes.emplace_back());
+    }
+    try {
+        CatalogueControls controls(set);
+        FAIL() << "gathered the catalogue from a window without its last menu";
+    } catch (const MissingControl& e) {
+        EXPECT_NE(std::string(e.what()).find(catalogue::menu_control(catalogue::menus().back())),
+                  std::string::npos)
+            << e.what();
+    }
+}
+
 TEST_F(SiteCatalogueTest, InstallMenuHidesAndAnchorsUnderTheLabels) {
-    for (auto& f : fakes) f.set_visible(true);
-    menu("Frame11(1)").set_left(77);
-    install_menus(controls, true);
+    for (auto& [name, f] : cat.fakes) f.set_visible(true);
+    install_menus(cat.controls, true);
     struct Case {
         const char* menu;
         int left;
@@ -175,12 +191,8 @@ TEST_F(SiteCatalogueTest, InstallMenuHidesAndAnchorsUnderTheLabels) {
         EXPECT_EQ(menu(c.menu).left(), c.left) << c.menu;
         EXPECT_EQ(menu(c.menu).top(), 165 + 270 + 785) << c.menu;
     }
-    // The two empty menus are not touched.
-    EXPECT_TRUE(menu("Frame11(1)").visible());
-    EXPECT_EQ(menu("Frame11(1)").left(), 77);
-    EXPECT_TRUE(menu("Frame12(1)").visible());
 
-    install_menus(controls, false);
+    install_menus(cat.controls, false);
     EXPECT_EQ(menu("Frame15(0)").top(), 165 + 270);
 }
 

@@ -1,5 +1,7 @@
 #include "browse/qt/catalogue_view.h"
 
+#include <algorithm>
+
 #include <QColor>
 #include <QEvent>
 #include <QFrame>
@@ -9,8 +11,10 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "browse/browser_host.h"
 #include "browse/catalogue.h"
-#include "common/endpoints.h"
+#include "browse/page_actions.h"
+#include "browse/site_catalogue.h"
 #include "common/qt/click_label.h"
 
 namespace presslane {
@@ -52,11 +56,6 @@ QFont fitting_font(const QString& text, int pixels, int width) {
     return f;
 }
 
-QWidget* widget_of(const ControlSet& controls, const char* name) {
-    auto* control = dynamic_cast<WidgetControl*>(controls.find(name));
-    return control ? control->widget() : nullptr;
-}
-
 // A command of the start-page pane: a raised button face with an icon and its text.
 QPixmap command_face(const QIcon& icon, const QString& text, int width, int height) {
     QPixmap face(width, height);
@@ -96,36 +95,30 @@ QPixmap CatalogueView::logo_tile(const QString& name, const QColor& colour, int 
     return tile;
 }
 
-CatalogueView::CatalogueView(QWidget* client, WidgetControlSet& controls, Ports ports, Hooks hooks)
-    : controls_(controls),
-      hooks_(hooks),
-      special_(
-          ports.main_browser, ports.dialogs, ports.pump,
-          {endpoints::translation_gateway(), endpoints::all_newspapers(), endpoints::home_page(),
-           endpoints::ranking(), endpoints::breaking_news(), endpoints::article_search()},
-          {hooks.install_menu, hooks.show_progress_window}),
-      catalogue_(controls, {ports.main_browser, ports.pump, ports.shell, special_},
-                 endpoints::home_page(), {hooks.install_menu}),
-      popups_(ports.main_browser, ports.popup_sink, controls, ports.dialogs, ports.pump) {
-    build_bars();
-    build_start_pane(client);
+CatalogueView::CatalogueView(QWidget* client, WidgetControlSet& controls, Bars bars)
+    : controls_(controls) {
+    build_bars(bars);
+    build_start_pane(client, bars.start_pane);
     build_menus(client);
-    connect_pictures();
 }
 
 CatalogueView::~CatalogueView() = default;
 
-void CatalogueView::build_bars() {
-    for (const catalogue::Bar& bar : catalogue::bars()) {
-        QWidget* frame = widget_of(controls_, bar.frame);
-        if (frame == nullptr) continue;
+void CatalogueView::build_bars(const Bars& bars) {
+    labels_.resize(catalogue::menus().size());
+    const auto all_bars = catalogue::bars();
+    for (std::size_t b = 0; b < all_bars.size(); ++b) {
+        const catalogue::Bar& bar = all_bars[b];
+        QWidget* frame = bars.category_bars.at(b);
         paint_background(frame, colour_of(bar.colour));
         if (bar.caption) frame->setAccessibleName(QString::fromUtf8(bar.caption));
         int column = 0;
-        for (const catalogue::Menu& menu : catalogue::menus()) {
+        for (std::size_t m = 0; m < catalogue::menus().size(); ++m) {
+            const catalogue::Menu& menu = catalogue::menus()[m];
             if (std::string_view(menu.bar) != bar.frame) continue;
             auto* label =
                 controls_.add(menu.label, new QLabel(QString::fromUtf8(menu.caption), frame));
+            labels_[m] = label;
             label->setAlignment(Qt::AlignCenter);
             label->setFont(font_of(12));
             paint_background(label, colour_of(bar.colour));
@@ -136,51 +129,45 @@ void CatalogueView::build_bars() {
             label->installEventFilter(this);
         }
     }
-    if (QWidget* frame = widget_of(controls_, "Frame2")) {
-        auto* all = controls_.add("Label1000", new ClickLabel("신문사 모두보기", frame));
-        all->setAlignment(Qt::AlignCenter);
-        all->setFont(font_of(12));
-        all->setToolTip("클릭하시면 대한민국 신문사들을 모두 보실 수 있습니다");
-        paint_background(all, QColor(53, 73, 93));
-        place(all, 12070, kLabelTop, 1800, kLabelHeight);
-        // Moving over it does nothing; the bar behind would close the open menu.
-        all->setAttribute(Qt::WA_NoMousePropagation);
-        connect(all, &ClickLabel::clicked, this, [this] { special_.Label1000_Click(); });
-    }
+    // The newspaper bar, Frame2, holds the all-newspapers command.
+    all_newspapers_ =
+        controls_.add("Label1000", new ClickLabel("신문사 모두보기", bars.category_bars[0]));
+    all_newspapers_->setAlignment(Qt::AlignCenter);
+    all_newspapers_->setFont(font_of(12));
+    all_newspapers_->setToolTip("클릭하시면 대한민국 신문사들을 모두 보실 수 있습니다");
+    paint_background(all_newspapers_, QColor(53, 73, 93));
+    place(all_newspapers_, 12070, kLabelTop, 1800, kLabelHeight);
+    // Moving over it does nothing; the bar behind would close the open menu.
+    all_newspapers_->setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void CatalogueView::build_start_pane(QWidget* client) {
-    QWidget* frame = widget_of(controls_, "Frame1");
-    if (frame == nullptr) return;
+void CatalogueView::build_start_pane(QWidget* client, QWidget* frame) {
     struct Command {
         const char* name;
         const char* text;
         const char* tooltip;
         QStyle::StandardPixmap icon;
-        std::function<void()> click;
     };
     const Command commands[] = {
         {"Image34", "My Start Page", "셋팅 된 시작 페이지 사이트를 읽습니다",
-         QStyle::SP_DirHomeIcon,
-         [this] {
-             if (hooks_.start_page_click) hooks_.start_page_click();
-         }},
+         QStyle::SP_DirHomeIcon},
         {"Image32", "프레스레인 홈페이지", "프레스레인 홈페이지로 이동합니다",
-         QStyle::SP_ComputerIcon, [this] { special_.Image32_Click(); }},
+         QStyle::SP_ComputerIcon},
         {"Image30", "연합뉴스 연합속보", "연합뉴스 뉴스속보를 읽습니다",
-         QStyle::SP_FileDialogInfoView, [this] { special_.Image30_Click(); }},
+         QStyle::SP_FileDialogInfoView},
         {"Image31", "전세계 웹 랭킹/한국", "Alexa 제공 전세계 순위를 보여줍니다",
-         QStyle::SP_DriveNetIcon, [this] { special_.Image31_Click(); }},
+         QStyle::SP_DriveNetIcon},
     };
     int left = kFirstLabel;
-    for (const Command& c : commands) {
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        const Command& c = commands[i];
         auto* picture = controls_.add(c.name, new ClickLabel({}, frame));
+        commands_[i] = picture;
         place(picture, left, 150, 1920, 315);
         picture->setToolTip(QString::fromUtf8(c.tooltip));
         picture->setPixmap(command_face(client->style()->standardIcon(c.icon),
                                         QString::fromUtf8(c.text), picture->width(),
                                         picture->height()));
-        connect(picture, &ClickLabel::clicked, this, c.click);
         left += 2040;
     }
 }
@@ -212,10 +199,7 @@ void CatalogueView::build_menus(QWidget* client) {
             place(logo, logo_left, y, kLogoWidth, kLogoHeight);
             logo->setPixmap(logo_tile(name, colour, logo->width(), logo->height()));
             if (item.tooltip) logo->setToolTip(QString::fromUtf8(item.tooltip));
-            connect(logo, &ClickLabel::clicked, this,
-                    [this, array = item.array, member = menu.logo_member] {
-                        catalogue_.Image_Click(array, member);
-                    });
+            logos_.push_back({logo, item.array, menu.logo_member});
             y += kLogoStep;
         }
         const int column = (menu.family - 11);
@@ -230,25 +214,30 @@ void CatalogueView::build_menus(QWidget* client) {
     }
 }
 
-void CatalogueView::connect_pictures() {
-    auto on_click = [this](const char* name, std::function<void()> handler) {
-        if (auto* picture = qobject_cast<ClickLabel*>(widget_of(controls_, name))) {
-            connect(picture, &ClickLabel::clicked, this, std::move(handler));
-        }
-    };
-    for (const char* banner : {"Picture8", "Picture7", "Picture20"}) {
-        on_click(banner, [this, banner] { catalogue_.banner_click(banner); });
+void CatalogueView::connect_to(SiteCatalogue& catalogue, SpecialPages& special, BrowserHost& host) {
+    catalogue_ = &catalogue;
+    for (const Logo& logo : logos_) {
+        connect(logo.label, &ClickLabel::clicked, this,
+                [&catalogue, array = logo.array, member = logo.member] {
+                    catalogue.Image_Click(array, member);
+                });
     }
-    on_click("Picture1", [this] { catalogue_.open_home_page(); });
-    on_click("Picture16", [this] { special_.Picture16_Click(); });
+    connect(all_newspapers_, &ClickLabel::clicked, this, [&special] { special.Label1000_Click(); });
+    connect(commands_[0], &ClickLabel::clicked, this, [&host] { host.start_page_click(); });
+    connect(commands_[1], &ClickLabel::clicked, this, [&special] { special.Image32_Click(); });
+    connect(commands_[2], &ClickLabel::clicked, this, [&special] { special.Image30_Click(); });
+    connect(commands_[3], &ClickLabel::clicked, this, [&special] { special.Image31_Click(); });
 }
 
 bool CatalogueView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        catalogue_.Label_MouseMove(watched->objectName().toStdString(),
-                                   WidgetControl::to_twips(at.x()),
-                                   WidgetControl::to_twips(at.y()));
+    if (event->type() == QEvent::MouseMove && catalogue_ != nullptr) {
+        const auto label = std::find(labels_.begin(), labels_.end(), watched);
+        if (label != labels_.end()) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            catalogue_->Label_MouseMove(static_cast<std::size_t>(label - labels_.begin()),
+                                        WidgetControl::to_twips(at.x()),
+                                        WidgetControl::to_twips(at.y()));
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <functional>
-#include <string>
+#include <array>
+#include <vector>
 
 #include <QObject>
 #include <QPixmap>
 
-#include "browse/popup_blocker.h"
-#include "browse/site_catalogue.h"
-#include "browse/page_actions.h"
 #include "common/qt/widget_control_set.h"
 
 class QColor;
@@ -16,39 +13,29 @@ class QWidget;
 
 namespace presslane {
 
-class Browser;
-class Dialogs;
-class EventPump;
-class Shell;
+class BrowserHost;
+class ClickLabel;
+class SiteCatalogue;
+class SpecialPages;
 
 // The catalogue on the main window: the category labels in their bars, the 22 drop-down menus of
-// drawn logo tiles, the start-page pane's commands and the clicks of the partner banners. Widgets
-// are named after their controls and registered in the window's control set; their events go to
-// the toolkit-free catalogue, special-page and popup controllers, which this view owns.
+// drawn logo tiles and the start-page pane's commands. Widgets are named after their controls and
+// registered in the window's control set; once connected, their events go to the toolkit-free
+// catalogue and special-page controllers.
 class CatalogueView : public QObject {
     Q_OBJECT
 public:
-    struct Ports {
-        Browser& main_browser;
-        Browser& popup_sink;
-        Dialogs& dialogs;
-        EventPump& pump;
-        Shell& shell;
-    };
-    struct Hooks {
-        std::function<void()> install_menu;
-        std::function<void()> start_page_click;
-        std::function<void()> show_progress_window;
+    // The window's panes the catalogue fills.
+    struct Bars {
+        QWidget* start_pane;                    // Frame1
+        std::array<QWidget*, 4> category_bars;  // Frame2 .. Frame5, as catalogue::bars()
     };
 
-    // `client` is the window's client area holding the category bars Frame1 .. Frame5 and the
-    // banners Picture8, Picture7, Picture20, Picture1, Picture16 (as registered in `controls`).
-    CatalogueView(QWidget* client, WidgetControlSet& controls, Ports ports, Hooks hooks);
+    // `client` is the window's client area, which holds the menus.
+    CatalogueView(QWidget* client, WidgetControlSet& controls, Bars bars);
     ~CatalogueView() override;
 
-    SiteCatalogue& catalogue() { return catalogue_; }
-    SpecialPages& special() { return special_; }
-    PopupBlocker& popups() { return popups_; }
+    void connect_to(SiteCatalogue& catalogue, SpecialPages& special, BrowserHost& host);
 
     // A logo: the site's name in white on a tint of the menu's colour, shrunk to fit.
     static QPixmap logo_tile(const QString& name, const QColor& colour, int width, int height);
@@ -57,16 +44,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void build_bars();
+    struct Logo {
+        ClickLabel* label;
+        int array;
+        int member;
+    };
+
+    void build_bars(const Bars& bars);
     void build_menus(QWidget* client);
-    void build_start_pane(QWidget* client);
-    void connect_pictures();
+    void build_start_pane(QWidget* client, QWidget* frame);
 
     WidgetControlSet& controls_;
-    Hooks hooks_;
-    SpecialPages special_;
-    SiteCatalogue catalogue_;
-    PopupBlocker popups_;
+    // The category labels by the position of their menu in catalogue::menus().
+    std::vector<QWidget*> labels_;
+    std::vector<Logo> logos_;
+    ClickLabel* all_newspapers_ = nullptr;  // Label1000
+    // Image34, Image32, Image30, Image31.
+    std::array<ClickLabel*, 4> commands_{};
+    SiteCatalogue* catalogue_ = nullptr;  // set by connect_to
 };
 
 }  // namespace presslane

@@ -7,52 +7,15 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "browse/qt/web_browser.h"
-#include "common/control_set.h"
-#include "common/endpoints.h"
 #include "common/qt/click_label.h"
-#include "media/qt/form10_window.h"
 #include "media/qt/media_controls_widget.h"
 #include "media/qt/mpv_player.h"
 
 namespace presslane {
-MediaPaneWidget::MediaPaneWidget(QFrame* frame8, WidgetControlSet& controls, Context context)
-    : QObject(frame8), pane_(frame8), context_(std::move(context)), controls_(controls) {
-    build(controls);
-    MediaPane::Hooks hooks{context_.view_mode,
-                           [this] {
-                               dragging_ = true;
-                               player_->setCursor(Qt::DragMoveCursor);
-                           },
-                           [this] { end_drag(); }, [this] { open_media_settings(); },
-                           context_.open_settings};
-    controller_ = std::make_unique<MediaPane>(
-        controls_,
-        MediaPane::Ports{context_.dialogs, context_.pump, inet_, *player_, *items_,
-                         context_.main_browser},
-        context_.app_folder,
-        MediaPane::Addresses{endpoints::verified_radio_list(), endpoints::radio_guide()},
-        std::move(hooks));
 
-    player_->on_mouse_down = [this](int b, int s, float x, float y) {
-        controller_->MediaPlayer1_MouseDown(b, s, x, y);
-    };
-    player_->on_mouse_up = [this](int b, int s, float x, float y) {
-        controller_->MediaPlayer1_MouseUp(b, s, x, y);
-    };
-    player_->on_dbl_click = [this](int, int, float, float) {
-        controller_->MediaPlayer1_DblClick();
-    };
-    connect(combo2_, &QComboBox::activated, this, [this] { controller_->Combo2_Click(); });
-    connect_click(controls_, "Picture19", &MediaPane::Picture19_Click);
-    connect_click(controls_, "Picture18", &MediaPane::Picture18_Click);
-    connect_click(controls_, "Image5", &MediaPane::Image5_Click);
-    connect_click(controls_, "Image4", &MediaPane::Image4_Click);
-    connect_click(controls_, "Image3", &MediaPane::Image3_Click);
-    pane_->installEventFilter(this);
-    pane_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(pane_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { show_pane_menu(at); });
+MediaPaneWidget::MediaPaneWidget(QFrame* frame8, WidgetControlSet& controls)
+    : QObject(frame8), pane_(frame8) {
+    build(controls);
 }
 
 MediaPaneWidget::~MediaPaneWidget() {
@@ -90,8 +53,10 @@ void MediaPaneWidget::build(WidgetControlSet& controls) {
     const Button buttons[] = {{"Picture19", "설정", "나만의 미디어 설정하기", 90, 780},
                               {"Picture18", "편성표", "방송 편성표 보기", 900, 780},
                               {"Image5", "숨기기", "미디어 창 숨기기", 1710, 735}};
-    for (const auto& b : buttons) {
+    for (int i = 0; i < 3; ++i) {
+        const Button& b = buttons[i];
         auto* label = new ClickLabel(b.text, pane_);
+        buttons_[i] = label;
         label->setAlignment(Qt::AlignCenter);
         label->setToolTip(b.tooltip);
         label->setAutoFillBackground(true);
@@ -104,12 +69,28 @@ void MediaPaneWidget::build(WidgetControlSet& controls) {
     }
 }
 
-void MediaPaneWidget::connect_click(const ControlSet& controls, const char* name,
-                                    void (MediaPane::*handler)()) {
-    auto* port = static_cast<WidgetControl*>(controls.find(name));
-    auto* label = port ? qobject_cast<ClickLabel*>(port->widget()) : nullptr;
-    if (!label) return;
-    connect(label, &ClickLabel::clicked, this, [this, handler] { ((*controller_).*handler)(); });
+void MediaPaneWidget::connect_to(MediaPane& controller, QWidget& main_browser) {
+    controller_ = &controller;
+    main_browser_ = &main_browser;
+    player_->on_mouse_down = [&controller](int b, int s, float x, float y) {
+        controller.MediaPlayer1_MouseDown(b, s, x, y);
+    };
+    player_->on_mouse_up = [&controller](int b, int s, float x, float y) {
+        controller.MediaPlayer1_MouseUp(b, s, x, y);
+    };
+    player_->on_dbl_click = [&controller](int, int, float, float) {
+        controller.MediaPlayer1_DblClick();
+    };
+    connect(combo2_, &QComboBox::activated, this, [&controller] { controller.Combo2_Click(); });
+    connect(buttons_[0], &ClickLabel::clicked, this,
+            [&controller] { controller.Picture19_Click(); });
+    connect(buttons_[1], &ClickLabel::clicked, this,
+            [&controller] { controller.Picture18_Click(); });
+    connect(buttons_[2], &ClickLabel::clicked, this, [&controller] { controller.Image5_Click(); });
+    pane_->installEventFilter(this);
+    pane_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pane_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { show_pane_menu(at); });
 }
 
 bool MediaPaneWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -126,6 +107,11 @@ void MediaPaneWidget::show_pane_menu(const QPoint& at) {
     menu.exec(pane_->mapToGlobal(at));
 }
 
+void MediaPaneWidget::begin_drag() {
+    dragging_ = true;
+    player_->setCursor(Qt::DragMoveCursor);
+}
+
 void MediaPaneWidget::end_drag() {
     if (!dragging_) return;
     dragging_ = false;
@@ -140,20 +126,10 @@ void MediaPaneWidget::end_drag() {
     if (target == pane_) {
         const auto [x, y] = twips(pane_->mapFromGlobal(at));
         controller_->Frame8_DragDrop(x, y);
-    } else if (QWidget* browser = &context_.main_browser;
-               target == browser || browser->isAncestorOf(target)) {
-        const auto [x, y] = twips(browser->mapFromGlobal(at));
+    } else if (target == main_browser_ || main_browser_->isAncestorOf(target)) {
+        const auto [x, y] = twips(main_browser_->mapFromGlobal(at));
         controller_->WebBrowser1_DragDrop(x, y);
     }
-}
-
-void MediaPaneWidget::open_media_settings() {
-    Form10Window window(
-        Form10Window::Context{context_.dialogs, context_.pump, context_.clock,
-                              context_.main_browser, *player_, *controls_.find("Frame8"),
-                              *controls_.find("Label26"), context_.app_folder},
-        pane_->window());
-    window.run();
 }
 
 }  // namespace presslane

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <QMainWindow>
 #include <QTimer>
 
+#include "browse/main_controls.h"
 #include "common/qt/progress_bar_control.h"
 #include "common/qt/widget_control_set.h"
 #include "shell/main_window.h"
@@ -12,38 +15,55 @@
 class QComboBox;
 class QFrame;
 class QProgressBar;
+class QToolButton;
+class QTreeWidget;
 
 namespace presslane {
 
 class CatalogueView;
-class ArticleTools;
-class MediaPaneWidget;
 class ClickLabel;
-class Clock;
+class MediaPaneWidget;
 class QtTrayIcon;
-class SearchWindows;
-class Tray;
-class XdgAutoStart;
 class WebBrowser;
 
-// The main window (Form1): builds every pane as a real widget named after its control, hands
-// them to the MainWindow controller by name and forwards the window's and the controls' events to
-// its handlers.
-class Form1 : public QMainWindow {
+// The main window (Form1): builds every pane as a real widget named after its control, the media
+// pane's and the catalogue's widgets among them, and once it is connected forwards the window's
+// and its own controls' events to the MainWindow controller. The controls are gathered when the
+// window is built: a control the window failed to build stops the program there.
+class Form1 : public QMainWindow, public MainWindow::Frame {
     Q_OBJECT
 public:
-    Form1(MainWindow::Ports ports, std::filesystem::path app_folder,
-          BrowserHost::Addresses addresses, MainWindow::Hooks hooks);
+    // domain: the product web domain shown in the caption until the first page loads.
+    explicit Form1(const std::string& domain);
     ~Form1() override;
 
-    MainWindow& controller() { return *controller_; }
+    // Sends the window's events and the clicks of its own controls to the controller. The clicks
+    // of controls that belong to other collaborators are connected where those are built.
+    void connect_to(MainWindow& controller);
+
+    const WidgetControlSet& control_set() const { return controls_; }
+    const MainControls& controls() const { return *typed_; }
+    // The picture, image or label control of that name; throws MissingControl for any other.
+    ClickLabel& click_label(MainControl id) const;
+
     WebBrowser& WebBrowser1() { return *web1_; }
     WebBrowser& WebBrowser2() { return *web2_; }
     WebBrowser& WebBrowser3() { return *web3_; }
-    const ControlSet& controls() const { return controls_; }
-    // The catalogue, popup blocking and special pages (the home-page menu command uses it).
+    ProgressBarControl& progress() { return *progress_port_; }
+    QComboBox& Combo1() { return *combo1_; }
+    QFrame& Frame9() { return *panes_[5]; }
+    QTreeWidget& ListView1() { return *list_view1_; }
+    MediaPaneWidget& media_pane() { return *media_; }
     CatalogueView& catalogue() { return *catalogue_; }
-    Tray& tray() { return *tray_; }
+    QtTrayIcon& tray_icon() { return *tray_icon_; }
+
+    // Shows the window, then gives the frame the outer geometry call_width asked for: before the
+    // window manager has framed the window its frame size is unknown.
+    void show_window() override;
+    void close_window() override;
+    void maximise_window() override;
+    // Closes the program's other shown top-level windows, at most eleven.
+    void close_program_windows() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -52,10 +72,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Runs handler on every click of the named picture.
-    template <typename F>
-    void on_click(const char* name, F handler);
-    ClickLabel* picture(const char* name, const QString& text, QWidget* parent,
+    ClickLabel* picture(MainControl id, const QString& text, QWidget* parent,
                         const QString& tooltip, int left, int top, int width, int height);
     void build_toolbar();
     void build_category_row();
@@ -64,38 +81,33 @@ private:
     void build_bottom_bar();
     void build_tool_strip();
     void build_media_pane();
-    void build_menu_bar();
-    void build_tray(MainWindow::Hooks& hooks, const Clock& clock);
-    void connect_browser();
-    // Shows the window, then gives the frame the outer geometry call_width asked for: before the
-    // window manager has framed the window its frame size is unknown.
-    void show_with_frame();
-    void close_program_windows();
-    // The settings dialog, from the menu bar and the bottom bar's settings button.
-    void open_settings();
+    void build_tray();
+    void connect_toolbar(MainWindow& controller);
+    void connect_address_bar(MainWindow& controller);
+    void connect_tools(MainWindow& controller);
+    void connect_menu_bar(MainWindow& controller);
+    void connect_browser(MainWindow& controller);
 
-    MainWindow::Ports ports_;
-    std::filesystem::path folder_;
     WidgetControlSet controls_;
     QWidget* client_;
-    WebBrowser* web1_;
-    WebBrowser* web2_;
-    WebBrowser* web3_;
-    QProgressBar* progress_;
+    WebBrowser* web1_ = nullptr;
+    WebBrowser* web2_ = nullptr;
+    WebBrowser* web3_ = nullptr;
+    QTreeWidget* list_view1_ = nullptr;
+    // Frame1 .. Frame5 and Frame9, the panes of the category row.
+    QFrame* panes_[6] = {};
+    QFrame* frame8_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    QToolButton* toolbar_buttons_[7] = {};
+    QProgressBar* progress_ = nullptr;
     std::unique_ptr<ProgressBarControl> progress_port_;
-    QComboBox* combo1_;
+    QComboBox* combo1_ = nullptr;
     QTimer timer2_;
-    std::unique_ptr<MainWindow> controller_;
-    // The scrapbook pane, the bookmark names and the scrap, bookmarks and mail windows.
-    std::unique_ptr<ArticleTools> articles_;
-    // Declared after the controls and the controller: it is destroyed before either.
-    std::unique_ptr<CatalogueView> catalogue_;
     MediaPaneWidget* media_ = nullptr;  // owned by Frame8
-    QtTrayIcon* tray_icon_ = nullptr;   // owned by the window
-    std::unique_ptr<Tray> tray_;
-    std::unique_ptr<XdgAutoStart> auto_start_;
-    // The portal search and web-mail windows of the bottom bar.
-    std::unique_ptr<SearchWindows> searches_;
+    std::unique_ptr<CatalogueView> catalogue_;
+    QtTrayIcon* tray_icon_ = nullptr;  // owned by the window
+    std::optional<MainControls> typed_;
+    MainWindow* controller_ = nullptr;  // set by connect_to
 };
 
 }  // namespace presslane

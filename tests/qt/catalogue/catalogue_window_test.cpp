@@ -21,7 +21,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_platform.h"
 #include "fakes/temp_dir.h"
-#include "shell/qt/form1.h"
+#include "shell/qt/desk_assembly.h"
 #include "common/qt/qt_screen.h"
 #include "support/loopback_server.h"
 #include "support/pump_until.h"
@@ -63,20 +63,21 @@ protected:
     Form1& start(const std::string& popup_field) {
         std::ofstream(dir.path() / "lane_desk_setting.res", std::ios::binary)
             << server.url("/start") << popup_field << "\r\n";
-        form = std::make_unique<Form1>(
+        desk = std::make_unique<DeskAssembly>(
             MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
             BrowserHost::Addresses{"4.47", "www.presslane.test", server.url("/start"),
                                    server.url("/counter")},
-            MainWindow::Hooks{});
-        form->controller().Form_Load();
+            nullptr);
+        form = &desk->form();
+        desk->controller().Form_Load();
         EXPECT_TRUE(pump_until([&] { return form->WebBrowser1().location_name() == "Start"; }));
         return *form;
     }
     QWidget* widget(const std::string& name) {
-        auto* control = dynamic_cast<WidgetControl*>(form->controls().find(name));
+        auto* control = dynamic_cast<WidgetControl*>(form->control_set().find(name));
         return control ? control->widget() : nullptr;
     }
-    std::string button7() { return form->controls().find("Toolbar1_Button7")->caption(); }
+    std::string button7() { return form->controls()[MainControl::Toolbar1_Button7].caption(); }
     void move_over(QWidget* w, QPoint at) {
         QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
@@ -90,7 +91,8 @@ protected:
     FakeDialogs dialogs;
     FakeShell shell;
     QtScreen screen;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<DeskAssembly> desk;
+    Form1* form = nullptr;
 };
 
 TEST_F(CatalogueWindow, BlockedPopupsLoadIntoTheHiddenBrowserOneAfterTheOther) {

@@ -30,7 +30,7 @@
 #include "shell/about_window.h"
 #include "support/loopback_server.h"
 #include "support/pump_until.h"
-#include "shell/qt/form1.h"
+#include "shell/qt/desk_assembly.h"
 #include "shell/qt/form9.h"
 #include "common/qt/qt_screen.h"
 #include "shell/qt/start_form.h"
@@ -51,18 +51,20 @@ protected:
                {"/second", "<html><head><title>둘째</title></head><body>2</body></html>"},
                {"/presslane_counter/counter.php", "<html><body>1</body></html>"}}) {}
 
-    Form1& window() {
-        if (!form) {
-            form = std::make_unique<Form1>(
+    Form1& window() { return desk().form(); }
+    MainWindow& controller() { return desk().controller(); }
+    DeskAssembly& desk() {
+        if (!desk_) {
+            desk_ = std::make_unique<DeskAssembly>(
                 MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
                 BrowserHost::Addresses{"4.47", "www.presslane.test", server.url("/start"),
                                        server.url("/presslane_counter/counter.php")},
-                MainWindow::Hooks{});
+                nullptr);
         }
-        return *form;
+        return *desk_;
     }
-    std::string caption() const { return form->windowTitle().toStdString(); }
-    const Control& control(const char* name) { return *window().controls().find(name); }
+    std::string caption() { return window().windowTitle().toStdString(); }
+    const Control& control(MainControl id) { return window().controls()[id]; }
 
     LoopbackServer server;
     TempDir dir;
@@ -71,29 +73,29 @@ protected:
     FakeDialogs dialogs;
     FakeShell shell;
     QtScreen screen;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<DeskAssembly> desk_;
 };
 
 TEST_F(MainWindowOnWebEngine, FirstStartOpensTheDefaultStartPageAndShowsItsTitle) {
-    window().controller().Form_Load();
+    controller().Form_Load();
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(bytes_of(dir.path() / "lane_desk_setting.res"), server.url("/start") + "|0\r\n");
     ASSERT_TRUE(pump_until([&] {
         return caption() == "프레스레인 v4.47 [www.presslane.test] ::: 시작 페이지";
     })) << caption();
-    ASSERT_TRUE(pump_until([&] { return control("Label26").caption() == "완료"; }));
+    ASSERT_TRUE(pump_until([&] { return control(MainControl::Label26).caption() == "완료"; }));
     EXPECT_TRUE(pump_until([&] {
         return window().WebBrowser3().location_url() ==
                server.url("/presslane_counter/counter.php");
     }));
     EXPECT_FALSE(window().WebBrowser3().isVisible());
-    EXPECT_FALSE(control("Frame8").visible());
+    EXPECT_FALSE(control(MainControl::Frame8).visible());
 
     // The default geometry fills the work area right of 3200 twips, 380 twips short at the foot.
     const Size work = screen.work_area();
-    EXPECT_NEAR(control("Form1").left(), 3200, 15);
-    EXPECT_NEAR(control("Form1").width(), work.width - 3200, 15);
-    EXPECT_NEAR(control("Form1").height(), work.height - 380, 15);
+    EXPECT_NEAR(control(MainControl::Form1).left(), 3200, 15);
+    EXPECT_NEAR(control(MainControl::Form1).width(), work.width - 3200, 15);
+    EXPECT_NEAR(control(MainControl::Form1).height(), work.height - 380, 15);
 }
 
 TEST_F(MainWindowOnWebEngine, EnterInTheAddressBoxNavigatesWhatWasTyped) {
@@ -101,7 +103,7 @@ TEST_F(MainWindowOnWebEngine, EnterInTheAddressBoxNavigatesWhatWasTyped) {
     // A bookmark whose title starts with the typed text: the box must not complete it.
     const std::string title = typed + " bookmark";
     RecordFile(dir.path() / "bookmark.res").append({title, "http://127.0.0.1:1/never"});
-    window().controller().Form_Load();
+    controller().Form_Load();
     ASSERT_TRUE(pump_until([&] { return caption().ends_with("시작 페이지"); }));
     auto* combo = window().findChild<QComboBox*>("Combo1");
     combo->addItem(QString::fromStdString(title));
@@ -115,38 +117,39 @@ TEST_F(MainWindowOnWebEngine, EnterInTheAddressBoxNavigatesWhatWasTyped) {
 }
 
 TEST_F(MainWindowOnWebEngine, ResizesLayOutThePanesOnTheRealWidgets) {
-    window().controller().Form_Load();
+    controller().Form_Load();
     window().showNormal();
     window().resize(1100, 760);
     ASSERT_TRUE(pump_until([&] { return window().width() == 1100; }));
     pump_until([] { return false; }, 300);
-    const int W = control("Form1").width();
-    const int H = control("Form1").height();
-    EXPECT_NEAR(control("WebBrowser1").top(), 1300, 15);
-    EXPECT_NEAR(control("WebBrowser1").height(), H - 2490, 15);
-    EXPECT_NEAR(control("WebBrowser1").width(), W - 150, 15);
-    EXPECT_NEAR(control("Frame10").top(), 1300 + H - 2490, 15);
-    EXPECT_NEAR(control("Frame7").left() + control("Frame7").width(), W - 150, 30);
-    EXPECT_EQ(control("Picture20").visible(), W >= 13000);
+    const int W = control(MainControl::Form1).width();
+    const int H = control(MainControl::Form1).height();
+    EXPECT_NEAR(control(MainControl::WebBrowser1).top(), 1300, 15);
+    EXPECT_NEAR(control(MainControl::WebBrowser1).height(), H - 2490, 15);
+    EXPECT_NEAR(control(MainControl::WebBrowser1).width(), W - 150, 15);
+    EXPECT_NEAR(control(MainControl::Frame10).top(), 1300 + H - 2490, 15);
+    EXPECT_NEAR(control(MainControl::Frame7).left() + control(MainControl::Frame7).width(), W - 150,
+                30);
+    EXPECT_EQ(control(MainControl::Picture20).visible(), W >= 13000);
 
-    window().controller().toggle_view();
+    controller().toggle_view();
     pump_until([] { return false; }, 100);
-    EXPECT_NEAR(control("Frame2").top(), 0, 15);
-    EXPECT_NEAR(control("Frame17").top(), 120, 15);
-    EXPECT_NEAR(control("WebBrowser1").top(), 520, 15);
+    EXPECT_NEAR(control(MainControl::Frame2).top(), 0, 15);
+    EXPECT_NEAR(control(MainControl::Frame17).top(), 120, 15);
+    EXPECT_NEAR(control(MainControl::WebBrowser1).top(), 520, 15);
 }
 
 TEST_F(MainWindowOnWebEngine, CloseSequenceWritesTheGeometryAndEndsTheProcess) {
-    window().controller().Form_Load();
+    controller().Form_Load();
     window().showNormal();
     window().move(120, 90);
     window().resize(1000, 700);
     pump_until([&] { return window().width() == 1000; });
-    const Control& frame = control("Form1");
+    const Control& frame = control(MainControl::Form1);
     const std::string expected = std::to_string(frame.left()) + "|" + std::to_string(frame.top()) +
                                  "|" + std::to_string(frame.width()) + "|" +
                                  std::to_string(frame.height()) + "\r\n";
-    EXPECT_THROW(window().controller().Form_Unload(), ProcessEnded);
+    EXPECT_THROW(controller().Form_Unload(), ProcessEnded);
     EXPECT_EQ(bytes_of(dir.path() / "lane_desk_x_y_setting.res"), expected);
 }
 
@@ -154,7 +157,7 @@ TEST_F(MainWindowOnWebEngine, CloseSequenceWritesTheGeometryAndEndsTheProcess) {
 TEST_F(MainWindowOnWebEngine, TrayIconHidesAndRestoresTheWindow) {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) GTEST_SKIP() << "the desktop has no tray";
     EXPECT_EQ(window().findChild<QSystemTrayIcon*>(), nullptr);
-    window().controller().Form_Load();
+    controller().Form_Load();
     auto* tray = window().findChild<QSystemTrayIcon*>();
     ASSERT_NE(tray, nullptr);
     EXPECT_TRUE(tray->isVisible());
@@ -165,7 +168,7 @@ TEST_F(MainWindowOnWebEngine, TrayIconHidesAndRestoresTheWindow) {
     EXPECT_TRUE(pump_until([&] { return !window().isVisible(); }));
     emit tray->activated(QSystemTrayIcon::Trigger);
     EXPECT_TRUE(pump_until([&] { return window().isVisible() && !window().isMinimized(); }));
-    EXPECT_THROW(window().controller().Form_Unload(), ProcessEnded);
+    EXPECT_THROW(controller().Form_Unload(), ProcessEnded);
     EXPECT_EQ(window().findChild<QSystemTrayIcon*>(), nullptr);
 }
 

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "browse/browser_host.h"
+#include "browse/catalogue_controls.h"
+#include "browse/page_actions.h"
+#include "browse/popup_blocker.h"
+#include "browse/site_catalogue.h"
+#include "filedown/qt/qt_inet.h"
+#include "media/media_pane.h"
+#include "shell/main_window.h"
+#include "shell/qt/form1.h"
+
+namespace presslane {
+
+class ComboListBox;
+class ScrapPane;
+class SearchWindows;
+class Tray;
+class XdgAutoStart;
+struct ArticleSource;
+
+// Puts the main window together: builds Form1's widgets, then each collaborator in the order
+// they need one another, the controller last, and connects the widgets' events to them. This is
+// the one place that knows who answers whom; the windows opened from the main window (settings,
+// media settings, about, scrap, bookmarks and mail) are opened from here.
+class DeskAssembly final : private MainWindow::Steps,
+                           private MainWindow::MenuTargets,
+                           private BrowserHost::Articles,
+                           private MediaPane::Window {
+public:
+    // version_check: runs each time the main window is activated.
+    DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_folder,
+                 BrowserHost::Addresses addresses, std::function<void()> version_check);
+    ~DeskAssembly();
+
+    Form1& form() { return *form_; }
+    MainWindow& controller() { return *controller_; }
+    const MainControls& controls() const { return form_->controls(); }
+    Tray& tray() { return *tray_; }
+
+private:
+    void connect_pictures();
+    ArticleSource article_source();
+    // MediaPane::Window
+    ViewMode view_mode() const override;
+    void open_media_window() override;
+
+    // MainWindow::Steps
+    void add_tray_icon() override;
+    void remove_tray_icon() override;
+    void load_bookmark_titles() override;
+    void load_verified_radio() override;
+    void load_my_radio() override;
+    void radio_on() override;
+    void version_check() override;
+    // MainWindow::MenuTargets, and MediaPane::Window
+    void open_settings() override;
+    void open_about() override;
+    void open_media_settings() override;
+    void open_home_page() override;
+    // BrowserHost::Articles
+    void reload_scrapbook() override;
+    void open_bookmarks() override;
+    void open_mail() override;
+    void open_scrap() override;
+
+    MainWindow::Ports ports_;
+    std::filesystem::path folder_;
+    std::string version_;
+    std::function<void()> version_check_;
+    std::unique_ptr<Form1> form_;
+    CatalogueControls catalogue_controls_;
+    QtInet inet_;
+    MediaPane media_;
+    PopupBlocker popups_;
+    SpecialPages special_;
+    SiteCatalogue catalogue_;
+    ScrapPane* scrap_pane_;  // owned by Frame9
+    std::unique_ptr<ComboListBox> bookmark_titles_;
+    std::unique_ptr<Tray> tray_;
+    std::unique_ptr<XdgAutoStart> auto_start_;
+    std::unique_ptr<SearchWindows> searches_;
+    std::unique_ptr<MainWindow> controller_;
+};
+
+}  // namespace presslane
