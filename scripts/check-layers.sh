@@ -18,7 +18,7 @@ declare -A below=(
     [mail]="common browse"
     [search]="common browse"
     [settings]="common browse"
-    [shell]="common browse"
+    [shell]="common browse media"
 )
 
 breaches=0

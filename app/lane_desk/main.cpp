@@ -15,7 +15,7 @@
 #include "common/qt/qt_event_pump.h"
 #include "common/qt/qt_screen.h"
 #include "common/qt/qt_shell.h"
-#include "shell/qt/desk_assembly.h"
+#include "lane_desk/desk_assembly.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/start_form.h"
 #include "update_client/qt/update_check.h"

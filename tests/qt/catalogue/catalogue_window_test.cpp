@@ -21,7 +21,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_platform.h"
 #include "fakes/temp_dir.h"
-#include "shell/qt/desk_assembly.h"
+#include "lane_desk/desk_assembly.h"
 #include "common/qt/qt_screen.h"
 #include "support/loopback_server.h"
 #include "support/pump_until.h"

@@ -30,7 +30,7 @@
 #include "shell/about_window.h"
 #include "support/loopback_server.h"
 #include "support/pump_until.h"
-#include "shell/qt/desk_assembly.h"
+#include "lane_desk/desk_assembly.h"
 #include "shell/qt/form9.h"
 #include "common/qt/qt_screen.h"
 #include "shell/qt/start_form.h"

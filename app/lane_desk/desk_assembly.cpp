@@ -1,10 +1,11 @@
-#include "shell/qt/desk_assembly.h"
+#include "lane_desk/desk_assembly.h"
 
 #include <QCoreApplication>
 
 #include "bookmarks/bookmark_file.h"
 #include "bookmarks/qt/form5.h"
 #include "bookmarks/qt/widget_list_box.h"
+#include "browse/article_source.h"
 #include "browse/qt/catalogue_view.h"
 #include "browse/qt/web_browser.h"
 #include "common/endpoints.h"
@@ -13,7 +14,6 @@
 #include "media/qt/form10_window.h"
 #include "media/qt/media_pane_widget.h"
 #include "media/qt/mpv_player.h"
-#include "scrap/article_source.h"
 #include "scrap/qt/form2.h"
 #include "scrap/qt/scrap_pane.h"
 #include "search/qt/search_windows.h"
@@ -54,9 +54,9 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
                                 ports.dialogs, ports.pump, folder_)),
       bookmark_titles_(std::make_unique<ComboListBox>(&form_->Combo1())),
       auto_start_(std::make_unique<XdgAutoStart>(default_autostart_folder())),
-      searches_(std::make_unique<SearchWindows>(form_->control_set(), form_->WebBrowser1(),
-                                                ports.dialogs, ports.pump, ports.clock,
-                                                form_.get())) {
+      searches_(std::make_unique<SearchWindows>(
+          form_->controls()[MainControl::Form1], form_->controls()[MainControl::Frame10],
+          form_->WebBrowser1(), ports.dialogs, ports.pump, ports.clock, form_.get())) {
     Form1& form = *form_;
     tray_ = std::make_unique<Tray>(form.tray_icon(), ports.clock,
                                    Tray::Window{[&form] {
@@ -157,7 +157,8 @@ void DeskAssembly::open_settings() {
 void DeskAssembly::open_media_window() {
     Form10Window window(
         Form10Window::Context{ports_.dialogs, ports_.pump, ports_.clock, form_->WebBrowser1(),
-                              form_->media_pane().player(), form_->control_set(), folder_},
+                              form_->media_pane().player(), form_->controls()[MainControl::Frame8],
+                              form_->controls()[MainControl::Label26], folder_},
         form_.get());
     window.run();
 }
