@@ -17,7 +17,7 @@ PopupBlocker::PopupBlocker(Browser& main, Browser& sink, Control& button7, Dialo
     : main_(main), sink_(sink), button7_(button7), dialogs_(dialogs), pump_(pump) {}
 
 void PopupBlocker::set(bool block) {
-    flag_ = block ? "no" : "yes";
+    blocking_ = block;
     button7_.set_caption(block ? "팝업금지" : "팝업허용");
 }
 

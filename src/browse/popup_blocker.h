@@ -11,10 +11,10 @@ class Browser;
 class Dialogs;
 class EventPump;
 
-// Popup blocking: while the flag is "no" every window a page opens by itself loads into the hidden
-// sink browser, so nothing opens on screen and the page's request still succeeds; a window the
-// user asked for opens in the main browser. The flag starts without a value (not blocked), is set
-// at every start-page load and toggled by toolbar button 7; it is never saved.
+// Popup blocking: while it is on, every window a page opens by itself loads into the hidden sink
+// browser, so nothing opens on screen and the page's request still succeeds; a window the user
+// asked for opens in the main browser. It starts off, is set at every start-page load and toggled
+// by toolbar button 7; it is never saved.
 class PopupBlocker : public BrowserHost::Popups {
 public:
     // button7: the toolbar's popup button, whose caption shows the state.
@@ -27,8 +27,7 @@ public:
     // The browser that receives a new window's page, or nullptr to let it open normally.
     Browser* WebBrowser1_NewWindow2(bool by_user);
 
-    const std::string& flag() const { return flag_; }
-    bool blocking() const { return flag_ == "no"; }
+    bool blocking() const { return blocking_; }
 
 private:
     void set(bool block);
@@ -38,7 +37,7 @@ private:
     Control& button7_;
     Dialogs& dialogs_;
     EventPump& pump_;
-    std::string flag_;
+    bool blocking_ = false;
 };
 
 // Field 2 read as a number: true when it is missing, not a number, or equal to 1.

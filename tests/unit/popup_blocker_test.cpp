@@ -35,12 +35,12 @@ TEST_F(Popups, SettingsFieldDecidesAtStartPageLoad) {
                           {"1x", true},  {"-1", false}};
     for (const Case& c : cases) {
         PopupBlocker fresh{main, sink, button, dialogs, pump};
-        EXPECT_EQ(fresh.flag(), "");
-        // No value yet: not blocked.
+        EXPECT_FALSE(fresh.blocking());
+        // Off until the settings line is read.
         EXPECT_EQ(fresh.WebBrowser1_NewWindow2(false), nullptr);
         fresh.set_from_settings(c.field2 ? &*c.field2 : nullptr);
         SCOPED_TRACE(c.field2.value_or("(missing)"));
-        EXPECT_EQ(fresh.flag(), c.blocks ? "no" : "yes");
+        EXPECT_EQ(fresh.blocking(), c.blocks);
         EXPECT_EQ(button.caption(), c.blocks ? "팝업금지" : "팝업허용");
         EXPECT_EQ(fresh.WebBrowser1_NewWindow2(false), c.blocks ? &sink : nullptr);
         // A window the user asked for is never blocked: it opens in the main browser.
@@ -59,11 +59,11 @@ TEST_F(Popups, BlockingSurvivesALaterLoadAskingForNone) {
 }
 
 TEST_F(Popups, ToggleFlipsCaptionAndTellsTheUser) {
-    blocker.Toolbar1_Button7_Click();  // no value yet counts as allowed
+    blocker.Toolbar1_Button7_Click();  // off at first
     EXPECT_TRUE(blocker.blocking());
     EXPECT_EQ(button.caption(), "팝업금지");
     blocker.Toolbar1_Button7_Click();
-    EXPECT_EQ(blocker.flag(), "yes");
+    EXPECT_FALSE(blocker.blocking());
     EXPECT_EQ(button.caption(), "팝업허용");
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[0].text, "현재부터 광고(팝업)창이 뜨는것을 허용하지 않습니다");
