@@ -26,7 +26,7 @@ ArticleTools::ArticleTools(Window window, Dialogs& dialogs, EventPump& pump, con
     scrap_pane_ = new ScrapPane(form1->findChild<QFrame*>("Frame9"),
                                 form1->findChild<QTreeWidget*>("ListView1"), window_.WebBrowser2,
                                 dialogs_, pump_, folder_);
-    combo_ = std::make_unique<ComboListBox>(form1->findChild<QComboBox*>("Combo1"));
+    combo_ = std::make_unique<WidgetListBox>(form1->findChild<QComboBox*>("Combo1"));
 }
 
 ArticleTools::~ArticleTools() = default;

@@ -14,7 +14,7 @@ namespace presslane {
 
 class Browser;
 class Clock;
-class ComboListBox;
+class WidgetListBox;
 class Dialogs;
 class EventPump;
 class ScrapPane;
@@ -62,7 +62,7 @@ private:
     std::filesystem::path folder_;
     Endpoints endpoints_;
     ScrapPane* scrap_pane_;  // owned by Frame9
-    std::unique_ptr<ComboListBox> combo_;
+    std::unique_ptr<WidgetListBox> combo_;
 };
 
 }  // namespace presslane
