@@ -52,7 +52,7 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
                  endpoints::home_page(), {[this] { controller_->install_menu(); }}),
       scrap_pane_(new ScrapPane(&form_->Frame9(), &form_->ListView1(), form_->WebBrowser2(),
                                 ports.dialogs, ports.pump, folder_)),
-      bookmark_titles_(std::make_unique<ComboListBox>(&form_->Combo1())),
+      bookmark_titles_(std::make_unique<WidgetListBox>(&form_->Combo1())),
       auto_start_(std::make_unique<XdgAutoStart>(default_autostart_folder())),
       searches_(std::make_unique<SearchWindows>(
           form_->controls()[MainControl::Form1], form_->controls()[MainControl::Frame10],

@@ -16,7 +16,7 @@
 
 namespace presslane {
 
-class ComboListBox;
+class WidgetListBox;
 class ScrapPane;
 class SearchWindows;
 class Tray;
@@ -80,7 +80,7 @@ private:
     SpecialPages special_;
     SiteCatalogue catalogue_;
     ScrapPane* scrap_pane_;  // owned by Frame9
-    std::unique_ptr<ComboListBox> bookmark_titles_;
+    std::unique_ptr<WidgetListBox> bookmark_titles_;
     std::unique_ptr<Tray> tray_;
     std::unique_ptr<XdgAutoStart> auto_start_;
     std::unique_ptr<SearchWindows> searches_;

@@ -23,15 +23,15 @@ Form5::Form5(Browser& main, Dialogs& dialogs, EventPump& pump,
 
     auto* entry = controls_.add("Frame1", new QGroupBox(" 자주가는 사이트를 북마크 합니다 "));
     auto* name_label = controls_.add("Label2", new QLabel("사이트명"));
-    auto* name = controls_.add("Text1", new QLineEdit);
+    auto* name = controls_.add(BookmarksControl::Text1, new QLineEdit);
     auto* address_label = controls_.add("Label3", new QLabel("주소"));
-    auto* address = controls_.add("Text2", new QLineEdit);
+    auto* address = controls_.add(BookmarksControl::Text2, new QLineEdit);
     address->setToolTip("열어보고 싶은 사이트 주소를 입력해 주세요");
     auto* add_button = controls_.add("Command1", new QPushButton("북마크하기"));
     auto* cancel = controls_.add("Command2", new QPushButton("취소"));
     auto* search = controls_.add("Command3", new QPushButton("URL검색"));
     search->setToolTip("URL을 적어주시고 검색버튼을 클릭하시면 해당 사이트로 이동합니다");
-    auto* picture = controls_.add("Picture11", new ClickLabel);
+    auto* picture = controls_.add(BookmarksControl::Picture11, new ClickLabel);
     picture->setPixmap(style()->standardIcon(QStyle::SP_DialogYesButton).pixmap(32, 32));
     picture->setFixedSize(40, 40);
 
@@ -52,7 +52,7 @@ Form5::Form5(Browser& main, Dialogs& dialogs, EventPump& pump,
     auto* heading = controls_.add("Label1", new QLabel("저장된 북마크"));
     auto* list = controls_.add("List1", new QListWidget);
     list->setMinimumHeight(220);
-    auto* count = controls_.add("Label4", new QLabel("0 개"));
+    auto* count = controls_.add(BookmarksControl::Label4, new QLabel("0 개"));
     auto* remove_one = controls_.add("Command4", new QPushButton("선택한 북마크 삭제"));
     remove_one->setToolTip("선택한 북마크를 삭제합니다");
     auto* remove_all = controls_.add("Command5", new QPushButton("전체 북마크 삭제"));

@@ -2,65 +2,47 @@
 
 namespace presslane {
 
-WidgetListBox::WidgetListBox(QListWidget* list) : list_(list) {}
+WidgetListBox::WidgetListBox(QListWidget* list)
+    : list_(list), model_(list ? list->model() : nullptr) {}
+
+WidgetListBox::WidgetListBox(QComboBox* combo)
+    : combo_(combo), model_(combo ? combo->model() : nullptr) {}
+
+template <typename Change>
+void WidgetListBox::keeping_text(Change change) {
+    const QString typed = combo_->currentText();
+    change();
+    if (combo_->isEditable()) combo_->setEditText(typed);
+}
 
 void WidgetListBox::clear() {
     if (list_) list_->clear();
+    if (combo_) keeping_text([this] { combo_->clear(); });
 }
 
 void WidgetListBox::add_item(const std::string& text) {
-    if (list_) list_->addItem(QString::fromStdString(text));
+    const QString item = QString::fromStdString(text);
+    if (list_) list_->addItem(item);
+    // The first item added to an empty box would otherwise become its text.
+    if (combo_) keeping_text([this, &item] { combo_->addItem(item); });
 }
 
-int WidgetListBox::count() const { return list_ ? list_->count() : 0; }
+int WidgetListBox::count() const { return model_ ? model_->rowCount() : 0; }
 
 std::string WidgetListBox::item(int index) const {
-    const QListWidgetItem* it = list_ ? list_->item(index) : nullptr;
-    return it ? it->text().toStdString() : std::string();
+    return index >= 0 && index < count() ? model_->index(index, 0).data().toString().toStdString()
+                                         : std::string();
 }
 
 int WidgetListBox::selected() const {
+    if (combo_) return combo_->currentIndex();
     if (!list_) return -1;
     const QList<QListWidgetItem*> chosen = list_->selectedItems();
     return chosen.isEmpty() ? -1 : list_->row(chosen.front());
 }
 
 void WidgetListBox::remove_item(int index) {
-    if (list_ && index >= 0 && index < list_->count()) delete list_->takeItem(index);
-}
-
-ComboListBox::ComboListBox(QComboBox* combo) : combo_(combo) {}
-
-void ComboListBox::keep_text(const QString& text) {
-    if (combo_->isEditable()) combo_->setEditText(text);
-}
-
-void ComboListBox::clear() {
-    if (!combo_) return;
-    const QString text = combo_->currentText();
-    combo_->clear();
-    keep_text(text);
-}
-
-void ComboListBox::add_item(const std::string& text) {
-    if (!combo_) return;
-    // The first item added to an empty box would become its text.
-    const QString typed = combo_->currentText();
-    combo_->addItem(QString::fromStdString(text));
-    keep_text(typed);
-}
-
-int ComboListBox::count() const { return combo_ ? combo_->count() : 0; }
-
-std::string ComboListBox::item(int index) const {
-    return combo_ && index >= 0 && index < combo_->count() ? combo_->itemText(index).toStdString()
-                                                           : std::string();
-}
-
-int ComboListBox::selected() const { return combo_ ? combo_->currentIndex() : -1; }
-
-void ComboListBox::remove_item(int index) {
-    if (combo_ && index >= 0 && index < combo_->count()) combo_->removeItem(index);
+    if (index >= 0 && index < count()) model_->removeRow(index);
 }
 
 }  // namespace presslane

@@ -2,8 +2,10 @@
 
 #include <deque>
 #include <string>
+#include <type_traits>
 
 #include "common/control_set.h"
+#include "common/controls.h"
 #include "common/qt/widget_control.h"
 
 class QWidget;
@@ -23,6 +25,15 @@ public:
     template <typename W>
     W* add(const std::string& name, W* widget, int left, int top, int width, int height) {
         return static_cast<W*>(add_placed(name, widget, left, top, width, height));
+    }
+    // The same two, named by the control's value in its window's enum (see common/controls.h).
+    template <typename Id, typename W>
+    requires std::is_enum_v<Id> W* add(Id id, W* widget) {
+        return add(std::string(Controls<Id>::name(id)), widget);
+    }
+    template <typename Id, typename W>
+    requires std::is_enum_v<Id> W* add(Id id, W* widget, int left, int top, int width, int height) {
+        return add(std::string(Controls<Id>::name(id)), widget, left, top, width, height);
     }
 
 private:

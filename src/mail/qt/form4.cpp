@@ -21,14 +21,14 @@ Form4::Form4(ArticleSource source, std::string mail_form, Dialogs& dialogs, Even
     setWindowTitle("프레스레인 기사 -> 메일 발송");
     setModal(true);
 
-    auto* frame = controls_.add("Frame1", new QGroupBox(MailWindow::kFrameCaption));
+    auto* frame = controls_.add(MailControl::Frame1, new QGroupBox(MailWindow::kFrameCaption));
     auto* grid = new QGridLayout(frame);
     const char* captions[] = {"받으실 분 이메일 :", "보내는 사람 이름 :", "보내는 사람 이메일 :"};
+    const MailControl boxes[] = {MailControl::Text1, MailControl::Text2, MailControl::Text3};
     for (int i = 0; i < 3; ++i) {
         const std::string label = "Label" + std::to_string(i + 1);
-        const std::string box = "Text" + std::to_string(i + 1);
-        grid->addWidget(controls_.add(label.c_str(), new QLabel(captions[i])), i, 0);
-        grid->addWidget(controls_.add(box.c_str(), new QLineEdit), i, 1);
+        grid->addWidget(controls_.add(label, new QLabel(captions[i])), i, 0);
+        grid->addWidget(controls_.add(boxes[i], new QLineEdit), i, 1);
     }
     grid->addWidget(controls_.add("Label4", new QLabel("내용 :")), 3, 0, Qt::AlignTop);
     auto* content = controls_.add("Text4", new QPlainTextEdit);

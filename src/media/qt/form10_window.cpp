@@ -23,12 +23,11 @@ constexpr const char* kPlaceholder =
 }  // namespace
 
 Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
-    setObjectName("Form10");
     setWindowTitle("프레스레인 미디어 설정");
     setModal(true);
     // The designed size; show_boards widens the window to take in the boards.
     resize(px(5880), px(7860));
-    controls_.add("Form10", this);
+    controls_.add(MediaSettingsControl::Form10, this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(x(), (screen->geometry().height() - height()) / 2);
     }
@@ -49,18 +48,20 @@ Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
                                  5640, 4320);
     auto* label1 = label("Label1", "새로 추가할 마이 라디오:TV(&N)", frame5, 150, 300, 5300);
     label("Label2", "이름", frame5, 150, 660, 600);
-    auto* text1 = controls_.add("Text1", new QLineEdit(frame5), 780, 600, 2700, 345);
+    auto* text1 =
+        controls_.add(MediaSettingsControl::Text1, new QLineEdit(frame5), 780, 600, 2700, 345);
     label1->setBuddy(text1);
     auto* add_button =
         button("Command1", "미디어추가", "새로운 라디오를 추가합니다", frame5, 3600, 600, 1860);
     label("Label8", "이름 입력 예) SBS 파워FM", frame5, 780, 975, 4680);
     label("Label3", "주소", frame5, 150, 1320, 600);
-    controls_.add("Text2", new QLineEdit(frame5), 780, 1260, 2700, 345);
+    controls_.add(MediaSettingsControl::Text2, new QLineEdit(frame5), 780, 1260, 2700, 345);
     auto* play_typed =
         button("Command2", "미디어재생 ▶", "입력한 라디오를 재생합니다", frame5, 3600, 1260, 1860);
     label("Label9", "주소 입력 예) mms://radio.example.co.kr/powerfm", frame5, 780, 1635, 4680);
     auto* label6 = label("Label6", "현재 기록된 미디어(&R)", frame5, 150, 2040, 5300);
-    combo1_ = controls_.add("Combo1", new QComboBox(frame5), 150, 2340, 3300, 345);
+    combo1_ =
+        controls_.add(MediaSettingsControl::Combo1, new QComboBox(frame5), 150, 2340, 3300, 345);
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     label6->setBuddy(combo1_);
@@ -69,7 +70,7 @@ Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
         button("Command4", "▶", "선택한 라디오방송국을 재생합니다", frame5, 3540, 2340, 480, 345);
     auto* remove = button("Command3", "선택 미디어 삭제", "선택한 라디오방송국을 삭제합니다",
                           frame5, 4080, 2340, 1380, 345);
-    controls_.add("Text3", new QLineEdit(frame5), 150, 2760, 5310, 345)->hide();
+    controls_.add(MediaSettingsControl::Text3, new QLineEdit(frame5), 150, 2760, 5310, 345)->hide();
     auto* notice = button("Command11", "▶ 검증된 방송채널 한번에 받기",
                           "검증된 채널을 다운로드 합니다", frame5, 150, 3300, 5310, 450);
 
@@ -85,8 +86,8 @@ Form10Window::Form10Window(Context context, QWidget* parent) : QDialog(parent) {
     auto* search =
         button("Command88", "대한민국 방송사 모두 보기", everyone, frame1, 2370, 2100, 3090, 450);
 
-    frame2_ = controls_.add("Frame2", new QGroupBox("방송채널에 대한 게시판", this), 5880, 90, 5160,
-                            7650);
+    frame2_ = controls_.add(MediaSettingsControl::Frame2,
+                            new QGroupBox("방송채널에 대한 게시판", this), 5880, 90, 5160, 7650);
     frame2_->setEnabled(false);
     frame2_->hide();
     board1_ = new WebBrowser(frame2_);

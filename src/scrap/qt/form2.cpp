@@ -21,10 +21,10 @@ Form2::Form2(ArticleSource source, Dialogs& dialogs, const Clock& clock,
     bold.setBold(true);
     heading->setFont(bold);
     auto* title_label = controls_.add("Label2", new QLabel("제목 (저장될 제목)"));
-    auto* title = controls_.add("Text1", new QLineEdit);
+    auto* title = controls_.add(ScrapControl::Text1, new QLineEdit);
     title->setToolTip("기사의 제목을 블럭복사 하신 후 붙여넣어주시면 편리합니다");
     auto* address_label = controls_.add("Label3", new QLabel("URL (스크랩된 주소)"));
-    auto* address = controls_.add("Text2", new QLineEdit);
+    auto* address = controls_.add(ScrapControl::Text2, new QLineEdit);
     auto* save = controls_.add("Command1", new QPushButton("스크랩하기"));
     auto* cancel = controls_.add("Command2", new QPushButton("취소"));
     // Enter in a box saves through the box's own handler; a default button would save twice.

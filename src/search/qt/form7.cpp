@@ -1,8 +1,5 @@
 #include "search/qt/form7.h"
 
-#include <string>
-#include <vector>
-
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,14 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/qt/click_label.h"
 #include "search/qt/pictures.h"
 
 namespace presslane {
 
 Form7::Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports ports,
              WebmailLogin::Sites sites, QWidget* parent)
-    : SearchDialog("Form7", WebmailLogin::kCaption, parent) {
+    : SearchDialog(WebmailLogin::kCaption, parent) {
+    controls_.add(WebmailControl::Form7, this);
     auto* banner = controls_.add("Image1", new QLabel);
     banner->setPixmap(envelope_picture());
     auto* top = new QHBoxLayout;
@@ -29,11 +26,9 @@ Form7::Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports p
 
     auto* frame = controls_.add("Frame1", new QGroupBox("메일계정 로그인"));
     auto* grid = new QGridLayout(frame);
-    auto* combo = controls_.add("Combo1", new QComboBox);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    auto* id = controls_.add("Text1", new QLineEdit);
-    auto* password = controls_.add("Text2", new QLineEdit);
+    auto* combo = controls_.add(WebmailControl::Combo1, site_list());
+    auto* id = controls_.add(WebmailControl::Text1, new QLineEdit);
+    auto* password = controls_.add(WebmailControl::Text2, new QLineEdit);
     password->setEchoMode(QLineEdit::Password);
     auto* login = controls_.add("Command1", new QPushButton("로그인"));
     grid->addWidget(controls_.add("Label2", new QLabel("메일")), 0, 0);
@@ -58,28 +53,10 @@ Form7::Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports p
         b->setDefault(false);
     }
 
-    auto* logos = new QGridLayout;
-    const char* logo_names[] = {"Image2", "Image4",  "Image5",  "Image6",  "Image7", "Image8",
-                                "Image9", "Image10", "Image11", "Image12", "Image13"};
-    std::vector<ClickLabel*> logo_labels;
-    for (std::size_t i = 0; i < WebmailLogin::kProviders.size(); ++i) {
-        auto* logo = controls_.add(logo_names[i], new ClickLabel);
-        const QString name = QString::fromUtf8(WebmailLogin::kProviders[i]);
-        logo->setPixmap(name_tile(name, static_cast<int>(i), {100, 30}));
-        logo->setToolTip(name);
-        logos->addWidget(logo, static_cast<int>(i / 4), static_cast<int>(i % 4));
-        logo_labels.push_back(logo);
-    }
-    auto* ribbon = controls_.add("Image14", new QLabel);
-    ribbon->setPixmap(ribbon_picture({4 * 100 + 3 * 6, 5}));
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(frame);
     layout->addLayout(side);
-    layout->addLayout(logos);
-    layout->addWidget(ribbon);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     providers_ = std::make_unique<ComboItems>(combo);
     controller_ = std::make_unique<WebmailLogin>(
@@ -89,18 +66,24 @@ Form7::Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports p
     connect(password, &QLineEdit::returnPressed, this,
             [this] { controller_->Text2_KeyPress(WebmailLogin::kEnterKey); });
     connect(wait_login, &QPushButton::clicked, this, [this] { controller_->Command2_Click(); });
-    void (WebmailLogin::*const clicks[])() = {
+
+    static void (WebmailLogin::*const clicks[])() = {
         &WebmailLogin::Image2_Click,  &WebmailLogin::Image4_Click,  &WebmailLogin::Image5_Click,
         &WebmailLogin::Image6_Click,  &WebmailLogin::Image7_Click,  &WebmailLogin::Image8_Click,
         &WebmailLogin::Image9_Click,  &WebmailLogin::Image10_Click, &WebmailLogin::Image11_Click,
         &WebmailLogin::Image12_Click, &WebmailLogin::Image13_Click};
-    for (std::size_t i = 0; i < logo_labels.size(); ++i)
-        connect(logo_labels[i], &ClickLabel::clicked, this,
-                [this, click = clicks[i]] { (controller_.get()->*click)(); });
-    // The layout fixes the window's size now, so the placement reads the height it will have.
-    adjustSize();
-    set_steps([this] { controller_->Form_Load(); }, [this] { controller_->Form_Activate(); });
-    controller_->Form_Load();
+    Logos logos{{"Image2", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9", "Image10",
+                 "Image11", "Image12", "Image13"},
+                {},
+                {100, 30},
+                4,
+                "Image14",
+                [this](std::size_t i) { (controller_.get()->*clicks[i])(); }};
+    for (const char* provider : WebmailLogin::kProviders)
+        logos.captions.push_back(QString::fromUtf8(provider));
+    finish(
+        layout, logos, [this] { controller_->Form_Load(); },
+        [this] { controller_->Form_Activate(); });
 }
 
 Form7::~Form7() = default;

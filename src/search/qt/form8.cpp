@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/qt/click_label.h"
 #include "search/qt/pictures.h"
 
 namespace presslane {
 
 Form8::Form8(const Control& form1, const Control& frame10, Browser& web1, EventPump& pump,
              std::vector<PortalSearch::Site> sites, QWidget* parent)
-    : SearchDialog("Form8", PortalSearch::kCaption, parent) {
+    : SearchDialog(PortalSearch::kCaption, parent) {
+    controls_.add(PortalSearchControl::Form8, this);
     auto* banner = controls_.add("Image1", new QLabel);
     banner->setPixmap(magnifier_picture());
     auto* hint = controls_.add("Label1", new QLabel("검색할 정보를 입력하세요.."));
@@ -29,11 +29,8 @@ Form8::Form8(const Control& form1, const Control& frame10, Browser& web1, EventP
 
     auto* frame = controls_.add("Frame1", new QGroupBox("검색"));
     auto* grid = new QGridLayout(frame);
-    auto* combo = controls_.add("Combo1", new QComboBox);
-    // The user may type an engine name that is not in the list; the search then opens nothing.
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    auto* query = controls_.add("Text1", new QLineEdit);
+    auto* combo = controls_.add(PortalSearchControl::Combo1, site_list());
+    auto* query = controls_.add(PortalSearchControl::Text1, new QLineEdit);
     auto* search = controls_.add("Command1", new QPushButton("검색"));
     search->setAutoDefault(false);
     grid->addWidget(controls_.add("Label2", new QLabel("검색사이트")), 0, 0);
@@ -43,26 +40,9 @@ Form8::Form8(const Control& form1, const Control& frame10, Browser& web1, EventP
     grid->addWidget(search, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    auto* logos = new QHBoxLayout;
-    const char* logo_names[] = {"Image2", "Image4", "Image5", "Image6", "Image7", "Image8"};
-    std::vector<ClickLabel*> logo_labels;
-    for (std::size_t i = 0; i < PortalSearch::kEngines.size(); ++i) {
-        auto* logo = controls_.add(logo_names[i], new ClickLabel);
-        const QString name = QString::fromUtf8(PortalSearch::kEngines[i].name);
-        logo->setPixmap(name_tile(name, static_cast<int>(i)));
-        logo->setToolTip(name);
-        logos->addWidget(logo);
-        logo_labels.push_back(logo);
-    }
-    auto* ribbon = controls_.add("Image9", new QLabel);
-    ribbon->setPixmap(ribbon_picture({6 * 76 + 5 * 6, 5}));
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(frame);
-    layout->addLayout(logos);
-    layout->addWidget(ribbon);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     engines_ = std::make_unique<ComboItems>(combo);
     controller_ = std::make_unique<PortalSearch>(
@@ -71,16 +51,18 @@ Form8::Form8(const Control& form1, const Control& frame10, Browser& web1, EventP
     connect(search, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     connect(query, &QLineEdit::returnPressed, this,
             [this] { controller_->Text1_KeyPress(PortalSearch::kEnterKey); });
-    void (PortalSearch::*const clicks[])() = {
+
+    static void (PortalSearch::*const clicks[])() = {
         &PortalSearch::Image2_Click, &PortalSearch::Image4_Click, &PortalSearch::Image5_Click,
         &PortalSearch::Image6_Click, &PortalSearch::Image7_Click, &PortalSearch::Image8_Click};
-    for (std::size_t i = 0; i < logo_labels.size(); ++i)
-        connect(logo_labels[i], &ClickLabel::clicked, this,
-                [this, click = clicks[i]] { (controller_.get()->*click)(); });
-    // The layout fixes the window's size now, so the placement reads the height it will have.
-    adjustSize();
-    set_steps([this] { controller_->Form_Load(); }, [this] { controller_->Form_Activate(); });
-    controller_->Form_Load();
+    Logos logos{
+        {"Image2", "Image4", "Image5", "Image6", "Image7", "Image8"}, {}, {76, 30}, 6, "Image9",
+        [this](std::size_t i) { (controller_.get()->*clicks[i])(); }};
+    for (const auto& engine : PortalSearch::kEngines)
+        logos.captions.push_back(QString::fromUtf8(engine.name));
+    finish(
+        layout, logos, [this] { controller_->Form_Load(); },
+        [this] { controller_->Form_Activate(); });
 }
 
 Form8::~Form8() = default;

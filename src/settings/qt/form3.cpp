@@ -24,8 +24,8 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     auto label = [this](const char* name, const char* text, QWidget* parent, int l, int t, int w) {
         return controls_.add(name, new QLabel(text, parent), l, t, w, 255);
     };
-    auto button = [this](const char* name, const char* text, QWidget* parent, int l, int t, int w,
-                         int h) {
+    // Named by a string, or by its SettingsControl when the controller reaches it.
+    auto button = [this](auto name, const char* text, QWidget* parent, int l, int t, int w, int h) {
         auto* b = controls_.add(name, new QPushButton(text, parent), l, t, w, h);
         b->setAutoDefault(false);
         return b;
@@ -41,13 +41,13 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
 
     auto* frame1 = frame("Frame1", " 시작페이지 설정 ", 90, 1560);
     auto* label1 = label("Label1", "프레스레인 실행시 시작페이지 셋팅(&H)", frame1, 150, 300, 6600);
-    auto* text1 = controls_.add("Text1", new QLineEdit(frame1), 150, 600, 6660, 345);
+    auto* text1 = controls_.add(SettingsControl::Text1, new QLineEdit(frame1), 150, 600, 6660, 345);
     label1->setBuddy(text1);
     auto* home = button("Command4", "프레스레인홈", frame1, 150, 1050, 1260, 390);
     auto* shop = button("Command5", "신문가게", frame1, 1470, 1050, 1260, 390);
     auto* stand = button("Command6", "가판대", frame1, 2790, 1050, 1260, 390);
     auto* blank = button("Command7", "널", frame1, 4110, 1050, 1260, 390);
-    auto* current = button("Command8", "현재배경", frame1, 5430, 1050, 1380, 390);
+    auto* current = button(SettingsControl::Command8, "현재배경", frame1, 5430, 1050, 1380, 390);
 
     auto* frame2 = frame("Frame2", " 팝업광고 금지 설정 ", 1740, 720);
     auto* check1 = check("Check1", "Label2", "서핑 중 팝업창(광고) 띄우지 않기(&P)", frame2);
@@ -64,7 +64,8 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     label("Label5", "프로그램 시작할 때", frame5, 150, 330, 2200);
     auto* label6 = label("Label6", "미디어 자동 실행(&M)", frame5, 150, 630, 2200);
     // Editable, so that emptying the text turns auto-play off.
-    auto* combo1 = controls_.add("Combo1", new QComboBox(frame5), 2400, 420, 4410, 345);
+    auto* combo1 =
+        controls_.add(SettingsControl::Combo1, new QComboBox(frame5), 2400, 420, 4410, 345);
     combo1->setEditable(true);
     combo1->setInsertPolicy(QComboBox::NoInsert);
     label6->setBuddy(combo1);
@@ -80,7 +81,8 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     auto* apply = button("Command3", "적용", this, 5580, 6660, 1200, 420);
 
     // Made last so that, once shown, it lies over the sections it explains.
-    auto* picture = controls_.add("Picture1", new HelpPicture(this), 120, 90, 6960, 6420);
+    auto* picture =
+        controls_.add(SettingsControl::Picture1, new HelpPicture(this), 120, 90, 6960, 6420);
     picture->hide();
     auto* close_help =
         controls_.add("Label7", new ClickLabel("X", picture), 6960 - 420, 90, 300, 300);

@@ -13,18 +13,12 @@
 #include "update_client/download_events.h"
 
 namespace presslane {
-namespace {
-
-std::string name(DownloadControl id) { return std::string(Controls<DownloadControl>::name(id)); }
-
-}  // namespace
-
 DownloadWindow::DownloadWindow(const QString& title, const QString& cancel_caption)
     : QDialog(nullptr) {
     setWindowTitle(title);
     setFixedSize(640, 330);
 
-    log_ = controls_.add(name(DownloadControl::text1), new QPlainTextEdit(this));
+    log_ = controls_.add(DownloadControl::text1, new QPlainTextEdit(this));
     log_->setReadOnly(true);
     log_->setGeometry(10, 10, 620, 170);
     // ShowInfo rewrites the whole text: the newest line is brought back into view each time.
@@ -33,25 +27,24 @@ DownloadWindow::DownloadWindow(const QString& title, const QString& cancel_capti
         log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
     });
 
-    auto* bar = controls_.add(name(DownloadControl::pgbDownload), new QProgressBar(this));
+    auto* bar = controls_.add(DownloadControl::pgbDownload, new QProgressBar(this));
     bar->setGeometry(10, 190, 620, 20);
     bar->setRange(0, 100);
     bar->setValue(0);
     progress_port_ = std::make_unique<ProgressBarControl>(bar);
 
-    controls_.add(name(DownloadControl::Label1), new QLabel("파일크기 : ", this))
+    controls_.add(DownloadControl::Label1, new QLabel("파일크기 : ", this))
         ->setGeometry(10, 218, 70, 20);
-    controls_.add(name(DownloadControl::SizeInfo), new QLabel("None", this))
+    controls_.add(DownloadControl::SizeInfo, new QLabel("None", this))
         ->setGeometry(80, 218, 300, 20);
 
-    auto* start = controls_.add(name(DownloadControl::update_start),
-                                new QPushButton("수동으로 업데이트", this));
+    auto* start =
+        controls_.add(DownloadControl::update_start, new QPushButton("수동으로 업데이트", this));
     start->setGeometry(10, 246, 140, 28);
     connect(start, &QPushButton::clicked, this, [this] {
         if (events_) events_->update_start_Click();
     });
-    auto* cancel =
-        controls_.add(name(DownloadControl::cmdCancel), new QPushButton(cancel_caption, this));
+    auto* cancel = controls_.add(DownloadControl::cmdCancel, new QPushButton(cancel_caption, this));
     cancel->setGeometry(10, 282, 620, 38);
     cancel->setStyleSheet("text-align: left; padding-left: 6px;");
     connect(cancel, &QPushButton::clicked, this, [this] {

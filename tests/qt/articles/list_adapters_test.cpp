@@ -27,11 +27,11 @@ std::string bytes_of(const std::filesystem::path& p) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-TEST(ComboListBox, RefillingTheListKeepsWhatIsTypedInTheBox) {
+TEST(WidgetListBox, RefillingAComboBoxKeepsWhatIsTypedInTheBox) {
     QComboBox combo;
     combo.setEditable(true);
     combo.setEditText("typed address");
-    ComboListBox list(&combo);
+    WidgetListBox list(&combo);
     list.clear();
     list.add_item("뉴스");
     list.add_item("두 단어");
