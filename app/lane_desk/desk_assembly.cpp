@@ -11,22 +11,22 @@
 #include "common/endpoints.h"
 #include "common/qt/click_label.h"
 #include "mail/qt/form4.h"
-#include "media/qt/form10_window.h"
+#include "media/qt/form10.h"
 #include "media/qt/media_pane_widget.h"
 #include "media/qt/mpv_player.h"
 #include "scrap/qt/form2.h"
 #include "scrap/qt/scrap_pane.h"
-#include "search/qt/search_windows.h"
+#include "search/qt/search_forms.h"
 #include "settings/qt/form3.h"
 #include "settings/xdg_auto_start.h"
 #include "shell/qt/form6.h"
 #include "shell/qt/form9.h"
 #include "shell/qt/qt_tray_icon.h"
-#include "shell/tray.h"
+#include "shell/tray_controller.h"
 
 namespace presslane {
 
-DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_folder,
+DeskAssembly::DeskAssembly(MainController::Ports ports, std::filesystem::path app_folder,
                            BrowserHost::Addresses addresses, std::function<void()> version_check)
     : ports_(ports),
       folder_(std::move(app_folder)),
@@ -34,12 +34,14 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
       version_check_(std::move(version_check)),
       form_(std::make_unique<Form1>(addresses.domain)),
       catalogue_controls_(form_->control_set()),
-      media_(form_->controls(),
-             MediaPane::Ports{ports.dialogs, ports.pump, inet_, form_->media_pane().player(),
-                              form_->media_pane().Combo2_items(), form_->WebBrowser1()},
-             folder_,
-             MediaPane::Addresses{endpoints::verified_radio_list(), endpoints::radio_guide()},
-             form_->media_pane(), *this),
+      media_(
+          form_->controls(),
+          MediaPaneController::Ports{ports.dialogs, ports.pump, inet_, form_->media_pane().player(),
+                                     form_->media_pane().Combo2_items(), form_->WebBrowser1()},
+          folder_,
+          MediaPaneController::Addresses{endpoints::verified_radio_list(),
+                                         endpoints::radio_guide()},
+          form_->media_pane(), *this),
       popups_(form_->WebBrowser1(), form_->WebBrowser3(),
               form_->controls()[MainControl::Toolbar1_Button7], ports.dialogs, ports.pump),
       special_(
@@ -54,38 +56,39 @@ DeskAssembly::DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_fo
                                 ports.dialogs, ports.pump, folder_)),
       bookmark_titles_(std::make_unique<WidgetListBox>(&form_->Combo1())),
       auto_start_(std::make_unique<XdgAutoStart>(default_autostart_folder())),
-      searches_(std::make_unique<SearchWindows>(
+      searches_(std::make_unique<SearchForms>(
           form_->controls()[MainControl::Form1], form_->controls()[MainControl::Frame10],
           form_->WebBrowser1(), ports.dialogs, ports.pump, ports.clock, form_.get())) {
     Form1& form = *form_;
-    tray_ = std::make_unique<Tray>(form.tray_icon(), ports.clock,
-                                   Tray::Window{[&form] {
-                                                    if (!form.isVisible())
-                                                        return Tray::WindowState::Hidden;
-                                                    if (form.isMinimized())
-                                                        return Tray::WindowState::Minimised;
-                                                    if (form.isMaximized())
-                                                        return Tray::WindowState::Maximised;
-                                                    return Tray::WindowState::Normal;
-                                                },
-                                                [&form] {
-                                                    form.showMinimized();
-                                                    form.hide();
-                                                },
-                                                [&form] {
-                                                    form.showNormal();
-                                                    form.raise();
-                                                    form.activateWindow();
-                                                }});
+    tray_ = std::make_unique<TrayController>(
+        form.tray_icon(), ports.clock,
+        TrayController::Window{[&form] {
+                                   if (!form.isVisible())
+                                       return TrayController::WindowState::Hidden;
+                                   if (form.isMinimized())
+                                       return TrayController::WindowState::Minimised;
+                                   if (form.isMaximized())
+                                       return TrayController::WindowState::Maximised;
+                                   return TrayController::WindowState::Normal;
+                               },
+                               [&form] {
+                                   form.showMinimized();
+                                   form.hide();
+                               },
+                               [&form] {
+                                   form.showNormal();
+                                   form.raise();
+                                   form.activateWindow();
+                               }});
     form.tray_icon().on_message = [this](int message) { tray_->pichook_MouseMove(message); };
     form.WebBrowser1().on_new_window = [this](bool by_user) {
         return popups_.WebBrowser1_NewWindow2(by_user);
     };
 
-    controller_ = std::make_unique<MainWindow>(
+    controller_ = std::make_unique<MainController>(
         BrowserHost::Browsers{form.WebBrowser1(), form.WebBrowser2(), form.WebBrowser3()},
         form.controls(), catalogue_controls_, form.progress(), ports, folder_, std::move(addresses),
-        MainWindow::Peers{form, *this, *this, popups_, *this});
+        MainController::Peers{form, *this, *this, popups_, *this});
     form.connect_to(*controller_);
     form.media_pane().connect_to(media_, form.WebBrowser1());
     form.catalogue().connect_to(catalogue_, special_, controller_->host());
@@ -155,10 +158,10 @@ void DeskAssembly::open_settings() {
 }
 
 void DeskAssembly::open_media_window() {
-    Form10Window window(
-        Form10Window::Context{ports_.dialogs, ports_.pump, ports_.clock, form_->WebBrowser1(),
-                              form_->media_pane().player(), form_->controls()[MainControl::Frame8],
-                              form_->controls()[MainControl::Label26], folder_},
+    Form10 window(
+        Form10::Context{ports_.dialogs, ports_.pump, ports_.clock, form_->WebBrowser1(),
+                        form_->media_pane().player(), form_->controls()[MainControl::Frame8],
+                        form_->controls()[MainControl::Label26], folder_},
         form_.get());
     window.run();
 }

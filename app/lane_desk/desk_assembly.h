@@ -10,16 +10,16 @@
 #include "browse/popup_blocker.h"
 #include "browse/site_catalogue.h"
 #include "filedown/qt/qt_inet.h"
-#include "media/media_pane.h"
-#include "shell/main_window.h"
+#include "media/media_pane_controller.h"
+#include "shell/main_controller.h"
 #include "shell/qt/form1.h"
 
 namespace presslane {
 
 class WidgetListBox;
 class ScrapPane;
-class SearchWindows;
-class Tray;
+class SearchForms;
+class TrayController;
 class XdgAutoStart;
 struct ArticleSource;
 
@@ -27,29 +27,29 @@ struct ArticleSource;
 // they need one another, the controller last, and connects the widgets' events to them. This is
 // the one place that knows who answers whom; the windows opened from the main window (settings,
 // media settings, about, scrap, bookmarks and mail) are opened from here.
-class DeskAssembly final : private MainWindow::Steps,
-                           private MainWindow::MenuTargets,
+class DeskAssembly final : private MainController::Steps,
+                           private MainController::MenuTargets,
                            private BrowserHost::Articles,
-                           private MediaPane::Window {
+                           private MediaPaneController::Window {
 public:
     // version_check: runs each time the main window is activated.
-    DeskAssembly(MainWindow::Ports ports, std::filesystem::path app_folder,
+    DeskAssembly(MainController::Ports ports, std::filesystem::path app_folder,
                  BrowserHost::Addresses addresses, std::function<void()> version_check);
     ~DeskAssembly();
 
     Form1& form() { return *form_; }
-    MainWindow& controller() { return *controller_; }
+    MainController& controller() { return *controller_; }
     const MainControls& controls() const { return form_->controls(); }
-    Tray& tray() { return *tray_; }
+    TrayController& tray() { return *tray_; }
 
 private:
     void connect_pictures();
     ArticleSource article_source();
-    // MediaPane::Window
+    // MediaPaneController::Window
     ViewMode view_mode() const override;
     void open_media_window() override;
 
-    // MainWindow::Steps
+    // MainController::Steps
     void add_tray_icon() override;
     void remove_tray_icon() override;
     void load_bookmark_titles() override;
@@ -57,7 +57,7 @@ private:
     void load_my_radio() override;
     void radio_on() override;
     void version_check() override;
-    // MainWindow::MenuTargets, and MediaPane::Window
+    // MainController::MenuTargets, and MediaPaneController::Window
     void open_settings() override;
     void open_about() override;
     void open_media_settings() override;
@@ -68,23 +68,23 @@ private:
     void open_mail() override;
     void open_scrap() override;
 
-    MainWindow::Ports ports_;
+    MainController::Ports ports_;
     std::filesystem::path folder_;
     std::string version_;
     std::function<void()> version_check_;
     std::unique_ptr<Form1> form_;
     CatalogueControls catalogue_controls_;
     QtInet inet_;
-    MediaPane media_;
+    MediaPaneController media_;
     PopupBlocker popups_;
     SpecialPages special_;
     SiteCatalogue catalogue_;
     ScrapPane* scrap_pane_;  // owned by Frame9
     std::unique_ptr<WidgetListBox> bookmark_titles_;
-    std::unique_ptr<Tray> tray_;
+    std::unique_ptr<TrayController> tray_;
     std::unique_ptr<XdgAutoStart> auto_start_;
-    std::unique_ptr<SearchWindows> searches_;
-    std::unique_ptr<MainWindow> controller_;
+    std::unique_ptr<SearchForms> searches_;
+    std::unique_ptr<MainController> controller_;
 };
 
 }  // namespace presslane

@@ -8,11 +8,11 @@
 #include "common/qt/qt_event_pump.h"
 #include "common/qt/qt_shell.h"
 #include "filedown/qt/qt_inet.h"
-#include "update_client/qt/download_window.h"
+#include "update_client/qt/download_form.h"
 #include "update_client/release_installer.h"
 #include "update_client/release_key.h"
 #include "updater/qt/x_window_closer.h"
-#include "updater/updater.h"
+#include "updater/updater_controller.h"
 
 int main(int argc, char** argv) {
     using namespace presslane;
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     XWindowCloser windows;
     const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
 
-    DownloadWindow window(
+    DownloadForm window(
         "update manager [original file]",
         QString::fromStdString("알림 : 다운로드가 안될 경우 " + endpoints::home_page() +
                                " 에 접속하셔서 새 버전으로 인스톨 하세요"));
@@ -37,8 +37,9 @@ int main(int argc, char** argv) {
     // netTemp, the window's own transfer component, fetches the release signatures.
     QtInet net_temp;
     ReleaseInstaller installer(net_temp, pump, ReleaseSignature(release_public_key()));
-    Updater updater(window.controls(), window.progress(), window.FileDown(), installer,
-                    {pump, clock, shell, dialogs, windows}, folder, endpoints::main_program());
+    UpdaterController updater(window.controls(), window.progress(), window.FileDown(), installer,
+                              {pump, clock, shell, dialogs, windows}, folder,
+                              endpoints::main_program());
     // The whole run happens in the window's load; closing the window ends the program as well.
     window.connect_to(updater);
     window.show();

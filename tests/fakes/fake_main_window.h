@@ -14,7 +14,7 @@
 #include "fake_controls.h"
 #include "fake_dialogs.h"
 #include "fake_event_pump.h"
-#include "shell/main_window.h"
+#include "shell/main_controller.h"
 
 namespace presslane {
 
@@ -59,9 +59,9 @@ struct FakeMainWindowControls : FakeControls<MainControl> {
 };
 
 // Every peer of the main window and its browser host, each call written to the log by name.
-struct FakeMainWindowPeers final : MainWindow::Frame,
-                                   MainWindow::Steps,
-                                   MainWindow::MenuTargets,
+struct FakeMainWindowPeers final : MainController::Frame,
+                                   MainController::Steps,
+                                   MainController::MenuTargets,
                                    BrowserHost::Window,
                                    BrowserHost::Popups,
                                    BrowserHost::Articles {
@@ -97,7 +97,7 @@ struct FakeMainWindowPeers final : MainWindow::Frame,
     void open_mail() override { log.push_back("mail"); }
     void open_scrap() override { log.push_back("scrap"); }
 
-    MainWindow::Peers peers() { return {*this, *this, *this, *this, *this}; }
+    MainController::Peers peers() { return {*this, *this, *this, *this, *this}; }
 
     std::vector<std::string> log;
     std::function<void()> on_show;

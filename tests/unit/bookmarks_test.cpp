@@ -1,4 +1,4 @@
-#include "bookmarks/bookmarks_window.h"
+#include "bookmarks/bookmarks_controller.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -59,20 +59,20 @@ TEST(LoadBookmarkTitles, ListsEveryNameInFileOrderAndLeavesTheListWithoutAFile) 
 class BookmarksWindowTest : public ::testing::Test {
 protected:
     BookmarksWindowTest() { controls[BookmarksControl::Label4].text = "0 개"; }
-    BookmarksWindow& window() {
+    BookmarksController& window() {
         if (!form) {
-            form = std::make_unique<BookmarksWindow>(
+            form = std::make_unique<BookmarksController>(
                 controls.controls, list, main, dialogs, pump, dir.path(),
-                BookmarksWindow::Hooks{[this] { log.push_back("focus"); },
-                                       [this] { log.push_back("browsing view"); },
-                                       [this] {
-                                           log.push_back("titles");
-                                           load_bookmark_titles(combo, dir.path());
-                                       },
-                                       [this] {
-                                           log.push_back("close");
-                                           form->Form_Unload();
-                                       }});
+                BookmarksController::Hooks{[this] { log.push_back("focus"); },
+                                           [this] { log.push_back("browsing view"); },
+                                           [this] {
+                                               log.push_back("titles");
+                                               load_bookmark_titles(combo, dir.path());
+                                           },
+                                           [this] {
+                                               log.push_back("close");
+                                               form->Form_Unload();
+                                           }});
             form->Form_Activate();
         }
         return *form;
@@ -87,7 +87,7 @@ protected:
     FakeListBox list, combo;
     FakeControls<BookmarksControl> controls;
     std::vector<std::string> log;
-    std::unique_ptr<BookmarksWindow> form;
+    std::unique_ptr<BookmarksController> form;
 };
 
 TEST_F(BookmarksWindowTest, ShowingListsTheBookmarksAndCountsThem) {

@@ -137,7 +137,7 @@ TEST(LayoutPass, RightAlignsTheLogosAndTheClock) {
     EXPECT_EQ(v.at({Label7, Prop::Left}).value, 18000 - 1095 - 300);
 }
 
-TEST(MediaPane, OpensAboveABottomBarAndBelowATopBar) {
+TEST(MediaPaneController, OpensAboveABottomBarAndBelowATopBar) {
     const auto down = anchor_media_pane({ViewMode::Normal, BarPosition::Down}, 45, 9000, 390, 3000);
     ASSERT_EQ(down.size(), 2u);
     EXPECT_EQ(down[0], (Assignment{Frame8, Prop::Left, 45, {}}));

@@ -1,4 +1,4 @@
-#include "mail/mail_window.h"
+#include "mail/mail_controller.h"
 
 #include <filesystem>
 #include <fstream>
@@ -58,10 +58,11 @@ protected:
         main.url = "http://news.test/a?id=1";
         preview.url = "http://scrap.test/b";
     }
-    MailWindow& window() {
+    MailController& window() {
         if (!form) {
-            form = std::make_unique<MailWindow>(
-                controls.controls, MailWindow::Ports{own, watch, progress, dialogs, pump, clock},
+            form = std::make_unique<MailController>(
+                controls.controls,
+                MailController::Ports{own, watch, progress, dialogs, pump, clock},
                 ArticleSource{main,
                               [this]() -> const Browser& { return scrap_view ? preview : main; },
                               "http://home.test/"},
@@ -99,7 +100,7 @@ protected:
     bool scrap_view = false;
     int closes = 0;
     int countdown = 0;
-    std::unique_ptr<MailWindow> form;
+    std::unique_ptr<MailController> form;
 };
 
 TEST_F(MailWindowTest, OpeningFillsTheBoxesFromTheInfoFileAndClosingSavesThem) {
@@ -175,8 +176,8 @@ TEST_F(MailWindowTest, NoSuccessWithoutASuccessStatusAndTheWindowKeepsItsTexts) 
         EXPECT_FALSE(std::filesystem::exists(info()));
         // A server that never answers is given up on after the bounded wait.
         if (result == LoadWatch::State::Pending) {
-            EXPECT_GE(clock.seconds - before, MailWindow::kAnswerWaitSeconds);
-            EXPECT_LT(clock.seconds - before, MailWindow::kAnswerWaitSeconds + 5);
+            EXPECT_GE(clock.seconds - before, MailController::kAnswerWaitSeconds);
+            EXPECT_LT(clock.seconds - before, MailController::kAnswerWaitSeconds + 5);
         }
     }
 }

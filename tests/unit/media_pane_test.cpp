@@ -1,4 +1,4 @@
-#include "media/media_pane.h"
+#include "media/media_pane_controller.h"
 
 #include <fstream>
 
@@ -26,11 +26,12 @@ struct MediaPaneTest : ::testing::Test {
         label26.text = "Media OFF";
         combo2.text = "my radio";
     }
-    MediaPane& pane() {
+    MediaPaneController& pane() {
         if (!pane_) {
-            pane_ = std::make_unique<MediaPane>(
-                window.controls, MediaPane::Ports{dialogs, pump, inet, player, items, browser},
-                dir.path(), MediaPane::Addresses{"http://srv/list", "http://srv/guide/"}, peers,
+            pane_ = std::make_unique<MediaPaneController>(
+                window.controls,
+                MediaPaneController::Ports{dialogs, pump, inet, player, items, browser}, dir.path(),
+                MediaPaneController::Addresses{"http://srv/list", "http://srv/guide/"}, peers,
                 peers);
         }
         return *pane_;
@@ -54,7 +55,7 @@ struct MediaPaneTest : ::testing::Test {
     FakeItemList items;
     FakeBrowser browser;
     // The pane's widget and the main window, each call written down.
-    struct Peers final : MediaPane::Drag, MediaPane::Window {
+    struct Peers final : MediaPaneController::Drag, MediaPaneController::Window {
         void begin_drag() override { events.push_back("drag"); }
         void end_drag() override { events.push_back("drop"); }
         ViewMode view_mode() const override { return mode; }
@@ -65,7 +66,7 @@ struct MediaPaneTest : ::testing::Test {
     } peers;
     ViewMode& view_mode = peers.mode;
     std::vector<std::string>& events = peers.events;
-    std::unique_ptr<MediaPane> pane_;
+    std::unique_ptr<MediaPaneController> pane_;
 };
 
 TEST_F(MediaPaneTest, StartUpListsVerifiedThenSeparatorThenOwnChannels) {

@@ -17,7 +17,7 @@
 #include "fakes/fake_event_pump.h"
 #include "fakes/file_size_limit.h"
 #include "fakes/temp_dir.h"
-#include "scrap/scrap_dialog.h"
+#include "scrap/scrap_controller.h"
 
 namespace presslane {
 namespace {
@@ -221,9 +221,9 @@ protected:
         main.url = "http://news.test/article?id=7";
         preview.url = "http://scrap.test/kept";
     }
-    ScrapDialog& dialog() {
+    ScrapController& dialog() {
         if (!form) {
-            form = std::make_unique<ScrapDialog>(
+            form = std::make_unique<ScrapController>(
                 window.controls,
                 ArticleSource{main,
                               [this]() -> const Browser& { return scrap_view ? preview : main; },
@@ -244,7 +244,7 @@ protected:
     FakeControl& text2 = window[ScrapControl::Text2];
     bool scrap_view = false;
     int closes = 0;
-    std::unique_ptr<ScrapDialog> form;
+    std::unique_ptr<ScrapController> form;
 };
 
 TEST_F(ScrapDialogTest, TheAddressBoxShowsTheActiveBrowsersAddressOrTheHomePage) {

@@ -14,8 +14,8 @@
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_item_list.h"
 #include "search/placement.h"
-#include "search/portal_search.h"
-#include "search/webmail_login.h"
+#include "search/portal_search_controller.h"
+#include "search/webmail_controller.h"
 
 namespace presslane {
 namespace {
@@ -47,9 +47,9 @@ protected:
         controls[PortalSearchControl::Text1].text = query;
         portal().Command1_Click();
     }
-    PortalSearch& portal() {
+    PortalSearchController& portal() {
         if (!controller)
-            controller = std::make_unique<PortalSearch>(
+            controller = std::make_unique<PortalSearchController>(
                 controls.controls, engines, main.form1, main.frame10, web1, pump,
                 [this] { ++focused; }, sites);
         return *controller;
@@ -62,8 +62,8 @@ protected:
     FakeClock clock;
     FakeEventPump pump{clock};
     int focused = 0;
-    std::vector<PortalSearch::Site> sites;
-    std::unique_ptr<PortalSearch> controller;
+    std::vector<PortalSearchController::Site> sites;
+    std::unique_ptr<PortalSearchController> controller;
 };
 
 TEST_F(PortalSearchTest, BuildsEachEnginesAddressWithTheWholeQueryEncoded) {
@@ -103,7 +103,7 @@ TEST_F(PortalSearchTest, EnterInTheQueryBoxSearchesAndOtherKeysDoNot) {
     controls[PortalSearchControl::Text1].text = "q";
     portal().Text1_KeyPress('a');
     EXPECT_TRUE(web1.navigations.empty());
-    portal().Text1_KeyPress(PortalSearch::kEnterKey);
+    portal().Text1_KeyPress(PortalSearchController::kEnterKey);
     EXPECT_EQ(web1.navigations,
               std::vector<std::string>{"http://s5.test/search/srch_allindex.asp?query=q"});
 }
@@ -138,10 +138,10 @@ TEST(SearchPlacement, SitsAboveTheStatusBar) {
     MainWindowControls main;
     FakeControl window;
     window.h = 3000;
-    place_over_status_bar(window, main.form1, main.frame10, PortalSearch::kLeftOffset);
+    place_over_status_bar(window, main.form1, main.frame10, PortalSearchController::kLeftOffset);
     EXPECT_EQ(window.x, 1000 + 4350);
     EXPECT_EQ(window.y, 500 + 9000 - (390 + 3000 + 200));
-    place_over_status_bar(window, main.form1, main.frame10, WebmailLogin::kLeftOffset);
+    place_over_status_bar(window, main.form1, main.frame10, WebmailController::kLeftOffset);
     EXPECT_EQ(window.x, 1000 + 3230);
 }
 
@@ -159,14 +159,14 @@ protected:
             if (on_event) on_event();
         };
     }
-    WebmailLogin& login() {
+    WebmailController& login() {
         if (!controller)
-            controller = std::make_unique<WebmailLogin>(
+            controller = std::make_unique<WebmailController>(
                 controls.controls, providers, main.form1, main.frame10,
-                WebmailLogin::Ports{web1, dialogs, pump, clock}, [this] { ++focused; }, sites);
+                WebmailController::Ports{web1, dialogs, pump, clock}, [this] { ++focused; }, sites);
         return *controller;
     }
-    WebmailLogin::Sites sites{kLoginPage, {}, 30.0f};
+    WebmailController::Sites sites{kLoginPage, {}, 30.0f};
     const std::vector<std::pair<std::string, std::string>> typed = {{"userid", "kim"},
                                                                     {"passwd", "p&ss word"}};
 
@@ -180,7 +180,7 @@ protected:
     int focused = 0;
     int events = 0;
     std::function<void()> on_event;
-    std::unique_ptr<WebmailLogin> controller;
+    std::unique_ptr<WebmailController> controller;
 };
 
 TEST_F(WebmailLoginTest, ActivationListsTheElevenProvidersAndSelectsDaum) {
@@ -196,18 +196,20 @@ TEST_F(WebmailLoginTest, ActivationListsTheElevenProvidersAndSelectsDaum) {
 }
 
 TEST_F(WebmailLoginTest, LogosOpenTheProvidersPagesInTableOrder) {
-    for (void (WebmailLogin::*click)() :
-         {&WebmailLogin::Image2_Click, &WebmailLogin::Image4_Click, &WebmailLogin::Image5_Click,
-          &WebmailLogin::Image6_Click, &WebmailLogin::Image7_Click, &WebmailLogin::Image8_Click,
-          &WebmailLogin::Image9_Click, &WebmailLogin::Image10_Click, &WebmailLogin::Image11_Click,
-          &WebmailLogin::Image12_Click, &WebmailLogin::Image13_Click})
+    for (void (WebmailController::*click)() :
+         {&WebmailController::Image2_Click, &WebmailController::Image4_Click,
+          &WebmailController::Image5_Click, &WebmailController::Image6_Click,
+          &WebmailController::Image7_Click, &WebmailController::Image8_Click,
+          &WebmailController::Image9_Click, &WebmailController::Image10_Click,
+          &WebmailController::Image11_Click, &WebmailController::Image12_Click,
+          &WebmailController::Image13_Click})
         (login().*click)();
     EXPECT_EQ(web1.navigations, sites.provider_pages);
 }
 
 TEST(WebmailSites, GmailAndTheLoginPageAreOpenedOverHttps) {
-    const WebmailLogin::Sites sites = WebmailLogin::default_sites();
-    ASSERT_EQ(sites.provider_pages.size(), WebmailLogin::kProviders.size());
+    const WebmailController::Sites sites = WebmailController::default_sites();
+    ASSERT_EQ(sites.provider_pages.size(), WebmailController::kProviders.size());
     EXPECT_EQ(sites.provider_pages.back().rfind("https://", 0), 0u);
     EXPECT_EQ(sites.login_page.rfind("https://", 0), 0u);
 }
@@ -227,7 +229,7 @@ TEST_F(WebmailLoginTest, QuickLoginOffersTheFieldsOnlyToTheLoginPageAndOpensIt) 
         EXPECT_EQ(web1.fills[0].fields, typed);
     }
     EXPECT_TRUE(dialogs.boxes.empty());
-    login().Text2_KeyPress(WebmailLogin::kEnterKey);
+    login().Text2_KeyPress(WebmailController::kEnterKey);
     login().Text2_KeyPress('x');
     EXPECT_EQ(web1.fills.size(), 2u);
 }
@@ -275,7 +277,7 @@ TEST_F(WebmailLoginTest, APlainHttpLoginPageIsOpenedButNeverFilled) {
         EXPECT_LT(pump.waited, 1.0) << page;
         ASSERT_EQ(dialogs.boxes.size(), 2u) << page;
         for (const auto& box : dialogs.boxes) {
-            EXPECT_EQ(box.text, WebmailLogin::kNotSecureText);
+            EXPECT_EQ(box.text, WebmailController::kNotSecureText);
             EXPECT_EQ(box.title, "프레스레인 메일검색");
         }
     }
@@ -294,7 +296,7 @@ TEST_F(WebmailLoginTest, WaitingLoginGivesUpAfterItsBoundWithAMessageAlsoOverMid
         EXPECT_GE(pump.waited, 30.0) << start;
         EXPECT_LT(pump.waited, 31.0) << start;
         ASSERT_EQ(dialogs.boxes.size(), 1u) << start;
-        EXPECT_EQ(dialogs.boxes[0].text, WebmailLogin::kNoFieldsText);
+        EXPECT_EQ(dialogs.boxes[0].text, WebmailController::kNoFieldsText);
         EXPECT_EQ(dialogs.boxes[0].title, "프레스레인 메일검색");
     }
 }

@@ -1,4 +1,4 @@
-#include "settings/settings_dialog.h"
+#include "settings/settings_controller.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -92,14 +92,14 @@ protected:
         main_window.log = &log;
         pump.on_event = [this] { log.push_back("events"); };
     }
-    SettingsDialog& dialog() {
+    SettingsController& dialog() {
         if (!dialog_) {
-            dialog_ = std::make_unique<SettingsDialog>(
+            dialog_ = std::make_unique<SettingsController>(
                 window.controls,
-                SettingsDialog::Ports{combo1, check1, check2, dialogs, pump, screen, auto_start,
-                                      browser, main_window},
-                SettingsDialog::Addresses{"http://home.test/", "http://shop.test/",
-                                          "http://stand.test/"},
+                SettingsController::Ports{combo1, check1, check2, dialogs, pump, screen, auto_start,
+                                          browser, main_window},
+                SettingsController::Addresses{"http://home.test/", "http://shop.test/",
+                                              "http://stand.test/"},
                 dir.path(), kProgram, [this] {
                     ++closes;
                     dialog_->Form_Unload();
@@ -125,7 +125,7 @@ protected:
     LoggingWindow main_window;
     std::vector<std::string> log;
     int closes = 0;
-    std::unique_ptr<SettingsDialog> dialog_;
+    std::unique_ptr<SettingsController> dialog_;
 };
 
 TEST_F(SettingsDialogTest, WithoutFilesOpensEmptyAndOkWritesAnEmptyStartPageWithPopupsAllowed) {
@@ -296,14 +296,14 @@ TEST_F(SettingsDialogTest, WithoutAnEntryTheBoxIsOffAndNothingIsWrittenUntilItIs
 TEST_F(SettingsDialogTest, StartPageButtonsOnlyReplaceTheText) {
     dialog();
     const struct {
-        void (SettingsDialog::*click)();
+        void (SettingsController::*click)();
         const char* address;
     } cases[] = {
-        {&SettingsDialog::Command4_Click, "http://home.test/"},
-        {&SettingsDialog::Command5_Click, "http://shop.test/"},
-        {&SettingsDialog::Command6_Click, "http://stand.test/"},
-        {&SettingsDialog::Command7_Click, "about: blank"},
-        {&SettingsDialog::Command8_Click, "http://news.test/today"},
+        {&SettingsController::Command4_Click, "http://home.test/"},
+        {&SettingsController::Command5_Click, "http://shop.test/"},
+        {&SettingsController::Command6_Click, "http://stand.test/"},
+        {&SettingsController::Command7_Click, "about: blank"},
+        {&SettingsController::Command8_Click, "http://news.test/today"},
     };
     for (const auto& c : cases) {
         (dialog().*c.click)();
@@ -504,10 +504,10 @@ TEST(DefaultAutostartFolder, FollowsTheBaseDirectoryRules) {
 TEST_F(SettingsDialogTest, OpeningRepairsARealEntryLeftByAMovedProgram) {
     XdgAutoStart real(dir.path() / "autostart");
     real.register_program(AutoStart::kValueName, "/old place/lane_desk");
-    SettingsDialog form(window.controls,
-                        SettingsDialog::Ports{combo1, check1, check2, dialogs, pump, screen, real,
-                                              browser, main_window},
-                        {}, dir.path(), kProgram, nullptr);
+    SettingsController form(window.controls,
+                            SettingsController::Ports{combo1, check1, check2, dialogs, pump, screen,
+                                                      real, browser, main_window},
+                            {}, dir.path(), kProgram, nullptr);
     form.Form_Load();
     EXPECT_TRUE(check2.checked());
     EXPECT_EQ(real.ReadKey(AutoStart::kValuePath), kProgram);

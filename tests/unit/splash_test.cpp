@@ -1,11 +1,11 @@
-#include "shell/splash.h"
+#include "shell/splash_controller.h"
 
 #include <gtest/gtest.h>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_control.h"
 #include "fakes/fake_event_pump.h"
-#include "shell/progress_window.h"
+#include "shell/progress_controller.h"
 
 namespace presslane {
 namespace {
@@ -22,7 +22,7 @@ protected:
     FakeEventPump pump;
     FakeProgressBar bar;
     std::vector<std::string> log;
-    Splash splash;
+    SplashController splash;
 };
 
 TEST_F(SplashTest, ActivationPacesTheBarThenLoadsTheMainWindow) {
@@ -64,7 +64,7 @@ TEST(ProgressWindowTest, PacesItsBarThenClosesItselfOnce) {
     FakeEventPump pump(clock);
     FakeProgressBar bar;
     int closes = 0;
-    ProgressWindow form9(bar, pump, clock, [&] { ++closes; });
+    ProgressController form9(bar, pump, clock, [&] { ++closes; });
     // Activated again while its first run waits.
     pump.on_event = [&] {
         if (pump.pending_runs == 3) form9.Form_Activate();
@@ -80,13 +80,13 @@ TEST(ProgressWindowTest, RunsOnceWhenNeverActivatedAndNotAgainAfterAnActivation)
     FakeEventPump pump(clock);
     FakeProgressBar bar;
     int closes = 0;
-    ProgressWindow never_activated(bar, pump, clock, [&] { ++closes; });
+    ProgressController never_activated(bar, pump, clock, [&] { ++closes; });
     never_activated.activation_overdue();
     EXPECT_EQ(bar.current, 7000);
     EXPECT_EQ(closes, 1);
 
     FakeProgressBar bar2;
-    ProgressWindow activated(bar2, pump, clock, [&] { ++closes; });
+    ProgressController activated(bar2, pump, clock, [&] { ++closes; });
     // The overdue call comes while the activation's run still waits.
     pump.on_event = [&] { activated.activation_overdue(); };
     activated.Form_Activate();

@@ -5,8 +5,8 @@
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_controls.h"
-#include "shell/about_window.h"
-#include "shell/tray.h"
+#include "shell/about_controller.h"
+#include "shell/tray_controller.h"
 
 namespace presslane {
 namespace {
@@ -27,9 +27,9 @@ protected:
 
     FakeTrayIcon icon;
     FakeClock clock;
-    Tray::WindowState state = Tray::WindowState::Normal;
+    TrayController::WindowState state = TrayController::WindowState::Normal;
     std::vector<std::string> actions;
-    Tray tray;
+    TrayController tray;
 };
 
 TEST_F(TrayTest, TheRecordCarriesTheStartUpMomentAndRightClicksShowItAgain) {
@@ -41,27 +41,27 @@ TEST_F(TrayTest, TheRecordCarriesTheStartUpMomentAndRightClicksShowItAgain) {
     EXPECT_EQ(tray.record().balloon_title, "Press Lane");
     EXPECT_TRUE(tray.record().information_icon);
     clock.time = "11:40:00";
-    tray.pichook_MouseMove(Tray::kRightButtonUp);
+    tray.pichook_MouseMove(TrayController::kRightButtonUp);
     tray.add_tray_icon();  // the record is built once
     tray.remove_tray_icon();
     tray.remove_tray_icon();
-    tray.pichook_MouseMove(Tray::kRightButtonUp);  // no icon left to show it on
+    tray.pichook_MouseMove(TrayController::kRightButtonUp);  // no icon left to show it on
     EXPECT_EQ(icon.calls,
               (std::vector<std::string>{"add " + balloon, "modify " + balloon, "remove"}));
     EXPECT_TRUE(actions.empty());
 }
 
 TEST_F(TrayTest, LeftReleaseHidesANormalWindowAndRestoresAnyOther) {
-    using S = Tray::WindowState;
+    using S = TrayController::WindowState;
     const struct {
         S state;
         int message;
         const char* action;
     } cases[] = {
-        {S::Normal, Tray::kLeftButtonUp, "hide"},
-        {S::Hidden, Tray::kLeftButtonUp, "normal"},
-        {S::Minimised, Tray::kLeftButtonUp, "normal"},
-        {S::Maximised, Tray::kLeftButtonUp, "normal"},
+        {S::Normal, TrayController::kLeftButtonUp, "hide"},
+        {S::Hidden, TrayController::kLeftButtonUp, "normal"},
+        {S::Minimised, TrayController::kLeftButtonUp, "normal"},
+        {S::Maximised, TrayController::kLeftButtonUp, "normal"},
         {S::Normal, 512, ""},
         {S::Hidden, 513, ""},
         {S::Normal, 515, ""},
@@ -82,26 +82,26 @@ TEST(TrayGuard, ANotificationDuringAnotherIsDropped) {
     FakeTrayIcon icon;
     FakeClock clock;
     std::vector<std::string> actions;
-    Tray* self = nullptr;
-    Tray tray(icon, clock,
-              {[] { return Tray::WindowState::Normal; },
-               [&] {
-                   actions.push_back("hide");
-                   self->pichook_MouseMove(Tray::kLeftButtonUp);
-                   EXPECT_TRUE(self->tray_busy());
-               },
-               [&] { actions.push_back("normal"); }});
+    TrayController* self = nullptr;
+    TrayController tray(icon, clock,
+                        {[] { return TrayController::WindowState::Normal; },
+                         [&] {
+                             actions.push_back("hide");
+                             self->pichook_MouseMove(TrayController::kLeftButtonUp);
+                             EXPECT_TRUE(self->tray_busy());
+                         },
+                         [&] { actions.push_back("normal"); }});
     self = &tray;
-    tray.pichook_MouseMove(Tray::kLeftButtonUp);
+    tray.pichook_MouseMove(TrayController::kLeftButtonUp);
     EXPECT_EQ(actions, std::vector<std::string>{"hide"});
     EXPECT_FALSE(tray.tray_busy());
 }
 
-TEST(AboutWindow, ShowsTheVersionAndTheHistoryInItsOrder) {
+TEST(AboutController, ShowsTheVersionAndTheHistoryInItsOrder) {
     FakeControls<AboutControl> controls;
     bool closed = false;
-    AboutWindow about(controls.controls, "4.47", "http://www.presslane.co.kr",
-                      [&] { closed = true; });
+    AboutController about(controls.controls, "4.47", "http://www.presslane.co.kr",
+                          [&] { closed = true; });
     about.Form_Load();
     EXPECT_EQ(controls[AboutControl::Label2].text, "Lane Desk 4.47");
     EXPECT_EQ(controls[AboutControl::Label1].text, "\"손가락 하나로 모든 뉴스를...\"");

@@ -16,9 +16,9 @@
 #include "minisign_tool.h"
 #include "update_client/release_installer.h"
 #include "update_client/replace_file.h"
-#include "update_client/update_window.h"
+#include "update_client/update_controller.h"
 #include "update_client/version_check.h"
-#include "updater/updater.h"
+#include "updater/updater_controller.h"
 
 namespace presslane {
 namespace {
@@ -175,7 +175,7 @@ struct HostFixture : ::testing::Test {
 };
 
 struct UpdateWindowTest : HostFixture {
-    UpdateWindow window{
+    UpdateController window{
         form.controls,        bar,        &down,       installer,
         {pump, clock, shell}, dir.path(), kUpdaterUrl, "http://www.presslane.co.kr/"};
 };
@@ -275,7 +275,7 @@ struct FakeWindows : WindowCloser {
 
 struct UpdaterTest : HostFixture {
     FakeWindows windows;
-    Updater updater{
+    UpdaterController updater{
         form.controls, bar,        &down, installer, {pump, clock, shell, dialogs, windows},
         dir.path(),    kProgramUrl};
 };

@@ -80,11 +80,11 @@ Form5::Form5(Browser& main, Dialogs& dialogs, EventPump& pump,
     resize(560, sizeHint().height());
 
     list_ = std::make_unique<WidgetListBox>(list);
-    controller_ = std::make_unique<BookmarksWindow>(
+    controller_ = std::make_unique<BookmarksController>(
         Controls<BookmarksControl>(controls_), *list_, main, dialogs, pump, app_folder,
-        BookmarksWindow::Hooks{[address] { address->setFocus(); },
-                               std::move(hooks.show_browsing_view),
-                               std::move(hooks.load_bookmark_titles), [this] { close(); }});
+        BookmarksController::Hooks{[address] { address->setFocus(); },
+                                   std::move(hooks.show_browsing_view),
+                                   std::move(hooks.load_bookmark_titles), [this] { close(); }});
     connect(add_button, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { controller_->Command2_Click(); });
     connect(search, &QPushButton::clicked, this, [this] { controller_->Command3_Click(); });

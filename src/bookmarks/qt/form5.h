@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "bookmarks/bookmarks_window.h"
+#include "bookmarks/bookmarks_controller.h"
 #include "bookmarks/qt/widget_list_box.h"
 #include "common/qt/widget_control_set.h"
 
@@ -17,7 +17,7 @@ class Dialogs;
 class EventPump;
 
 // The bookmarks window on Qt: builds the controls of Form5 and forwards their events to the
-// BookmarksWindow controller. Every route that closes it (buttons, close box, Escape) runs the
+// BookmarksController. Every route that closes it (buttons, close box, Escape) runs the
 // controller's Form_Unload once. Built anew for every opening.
 class Form5 : public QDialog {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
           Hooks hooks, QWidget* parent = nullptr);
     ~Form5() override;
 
-    BookmarksWindow& controller() { return *controller_; }
+    BookmarksController& controller() { return *controller_; }
 
     void done(int result) override;
 
@@ -45,7 +45,7 @@ protected:
 private:
     WidgetControlSet controls_;
     std::unique_ptr<WidgetListBox> list_;
-    std::unique_ptr<BookmarksWindow> controller_;
+    std::unique_ptr<BookmarksController> controller_;
     bool activated_ = false;
 };
 

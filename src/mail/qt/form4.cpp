@@ -21,7 +21,7 @@ Form4::Form4(ArticleSource source, std::string mail_form, Dialogs& dialogs, Even
     setWindowTitle("프레스레인 기사 -> 메일 발송");
     setModal(true);
 
-    auto* frame = controls_.add(MailControl::Frame1, new QGroupBox(MailWindow::kFrameCaption));
+    auto* frame = controls_.add(MailControl::Frame1, new QGroupBox(MailController::kFrameCaption));
     auto* grid = new QGridLayout(frame);
     const char* captions[] = {"받으실 분 이메일 :", "보내는 사람 이름 :", "보내는 사람 이메일 :"};
     const MailControl boxes[] = {MailControl::Text1, MailControl::Text2, MailControl::Text3};
@@ -58,10 +58,10 @@ Form4::Form4(ArticleSource source, std::string mail_form, Dialogs& dialogs, Even
     layout->addWidget(browser_);
     resize(480, 520);
 
-    controller_ = std::make_unique<MailWindow>(
+    controller_ = std::make_unique<MailController>(
         Controls<MailControl>(controls_),
-        MailWindow::Ports{*browser_, *watch_, *progress_, dialogs, pump, clock}, std::move(source),
-        std::move(mail_form), app_folder, [this] { close(); });
+        MailController::Ports{*browser_, *watch_, *progress_, dialogs, pump, clock},
+        std::move(source), std::move(mail_form), app_folder, [this] { close(); });
     connect(send, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     controller_->Form_Load();
 }

@@ -8,7 +8,7 @@
 
 #include "common/qt/progress_bar_control.h"
 #include "common/qt/widget_control_set.h"
-#include "mail/mail_window.h"
+#include "mail/mail_controller.h"
 
 namespace presslane {
 
@@ -19,7 +19,7 @@ class WebBrowser;
 class WebLoadWatch;
 
 // The article mail window on Qt: builds the controls of Form4, its own small browser, and
-// forwards their events to the MailWindow controller. Every route that closes it runs the
+// forwards their events to the MailController. Every route that closes it runs the
 // controller's Form_Unload once. Built anew for every opening.
 class Form4 : public QDialog {
     Q_OBJECT
@@ -39,7 +39,7 @@ private:
     WebBrowser* browser_;
     WebLoadWatch* watch_;
     std::unique_ptr<ProgressBarControl> progress_;
-    std::unique_ptr<MailWindow> controller_;
+    std::unique_ptr<MailController> controller_;
 };
 
 }  // namespace presslane

@@ -69,7 +69,7 @@ void MediaPaneWidget::build(WidgetControlSet& controls) {
     }
 }
 
-void MediaPaneWidget::connect_to(MediaPane& controller, QWidget& main_browser) {
+void MediaPaneWidget::connect_to(MediaPaneController& controller, QWidget& main_browser) {
     controller_ = &controller;
     main_browser_ = &main_browser;
     player_->on_mouse_down = [&controller](int b, int s, float x, float y) {

@@ -49,8 +49,8 @@ Form2::Form2(ArticleSource source, Dialogs& dialogs, const Clock& clock,
     resize(520, sizeHint().height());
 
     controller_ =
-        std::make_unique<ScrapDialog>(Controls<ScrapControl>(controls_), std::move(source), dialogs,
-                                      clock, app_folder, [this] { close(); });
+        std::make_unique<ScrapController>(Controls<ScrapControl>(controls_), std::move(source),
+                                          dialogs, clock, app_folder, [this] { close(); });
     connect(save, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { controller_->Command2_Click(); });
     for (QLineEdit* box : {title, address}) {

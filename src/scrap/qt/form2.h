@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "common/qt/widget_control_set.h"
-#include "scrap/scrap_dialog.h"
+#include "scrap/scrap_controller.h"
 
 class QLineEdit;
 
@@ -16,7 +16,7 @@ class Clock;
 class Dialogs;
 
 // The scrap dialog on Qt: builds the controls of Form2 and forwards their events to the
-// ScrapDialog controller. Built anew for every opening.
+// ScrapController. Built anew for every opening.
 class Form2 : public QDialog {
     Q_OBJECT
 public:
@@ -30,7 +30,7 @@ public:
 
 private:
     WidgetControlSet controls_;
-    std::unique_ptr<ScrapDialog> controller_;
+    std::unique_ptr<ScrapController> controller_;
 };
 
 }  // namespace presslane

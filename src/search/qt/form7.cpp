@@ -13,9 +13,9 @@
 
 namespace presslane {
 
-Form7::Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports ports,
-             WebmailLogin::Sites sites, QWidget* parent)
-    : SearchDialog(WebmailLogin::kCaption, parent) {
+Form7::Form7(const Control& form1, const Control& frame10, WebmailController::Ports ports,
+             WebmailController::Sites sites, QWidget* parent)
+    : SearchForm(WebmailController::kCaption, parent) {
     controls_.add(WebmailControl::Form7, this);
     auto* banner = controls_.add("Image1", new QLabel);
     banner->setPixmap(envelope_picture());
@@ -59,19 +59,21 @@ Form7::Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports p
     layout->addLayout(side);
 
     providers_ = std::make_unique<ComboItems>(combo);
-    controller_ = std::make_unique<WebmailLogin>(
+    controller_ = std::make_unique<WebmailController>(
         Controls<WebmailControl>(controls_), *providers_, form1, frame10, ports,
         [id] { id->setFocus(); }, std::move(sites));
     connect(login, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     connect(password, &QLineEdit::returnPressed, this,
-            [this] { controller_->Text2_KeyPress(WebmailLogin::kEnterKey); });
+            [this] { controller_->Text2_KeyPress(WebmailController::kEnterKey); });
     connect(wait_login, &QPushButton::clicked, this, [this] { controller_->Command2_Click(); });
 
-    static void (WebmailLogin::*const clicks[])() = {
-        &WebmailLogin::Image2_Click,  &WebmailLogin::Image4_Click,  &WebmailLogin::Image5_Click,
-        &WebmailLogin::Image6_Click,  &WebmailLogin::Image7_Click,  &WebmailLogin::Image8_Click,
-        &WebmailLogin::Image9_Click,  &WebmailLogin::Image10_Click, &WebmailLogin::Image11_Click,
-        &WebmailLogin::Image12_Click, &WebmailLogin::Image13_Click};
+    static void (WebmailController::*const clicks[])() = {
+        &WebmailController::Image2_Click,  &WebmailController::Image4_Click,
+        &WebmailController::Image5_Click,  &WebmailController::Image6_Click,
+        &WebmailController::Image7_Click,  &WebmailController::Image8_Click,
+        &WebmailController::Image9_Click,  &WebmailController::Image10_Click,
+        &WebmailController::Image11_Click, &WebmailController::Image12_Click,
+        &WebmailController::Image13_Click};
     Logos logos{{"Image2", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9", "Image10",
                  "Image11", "Image12", "Image13"},
                 {},
@@ -79,7 +81,7 @@ Form7::Form7(const Control& form1, const Control& frame10, WebmailLogin::Ports p
                 4,
                 "Image14",
                 [this](std::size_t i) { (controller_.get()->*clicks[i])(); }};
-    for (const char* provider : WebmailLogin::kProviders)
+    for (const char* provider : WebmailController::kProviders)
         logos.captions.push_back(QString::fromUtf8(provider));
     finish(
         layout, logos, [this] { controller_->Form_Load(); },

@@ -14,8 +14,8 @@
 namespace presslane {
 
 Form8::Form8(const Control& form1, const Control& frame10, Browser& web1, EventPump& pump,
-             std::vector<PortalSearch::Site> sites, QWidget* parent)
-    : SearchDialog(PortalSearch::kCaption, parent) {
+             std::vector<PortalSearchController::Site> sites, QWidget* parent)
+    : SearchForm(PortalSearchController::kCaption, parent) {
     controls_.add(PortalSearchControl::Form8, this);
     auto* banner = controls_.add("Image1", new QLabel);
     banner->setPixmap(magnifier_picture());
@@ -45,20 +45,21 @@ Form8::Form8(const Control& form1, const Control& frame10, Browser& web1, EventP
     layout->addWidget(frame);
 
     engines_ = std::make_unique<ComboItems>(combo);
-    controller_ = std::make_unique<PortalSearch>(
+    controller_ = std::make_unique<PortalSearchController>(
         Controls<PortalSearchControl>(controls_), *engines_, form1, frame10, web1, pump,
         [query] { query->setFocus(); }, std::move(sites));
     connect(search, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     connect(query, &QLineEdit::returnPressed, this,
-            [this] { controller_->Text1_KeyPress(PortalSearch::kEnterKey); });
+            [this] { controller_->Text1_KeyPress(PortalSearchController::kEnterKey); });
 
-    static void (PortalSearch::*const clicks[])() = {
-        &PortalSearch::Image2_Click, &PortalSearch::Image4_Click, &PortalSearch::Image5_Click,
-        &PortalSearch::Image6_Click, &PortalSearch::Image7_Click, &PortalSearch::Image8_Click};
+    static void (PortalSearchController::*const clicks[])() = {
+        &PortalSearchController::Image2_Click, &PortalSearchController::Image4_Click,
+        &PortalSearchController::Image5_Click, &PortalSearchController::Image6_Click,
+        &PortalSearchController::Image7_Click, &PortalSearchController::Image8_Click};
     Logos logos{
         {"Image2", "Image4", "Image5", "Image6", "Image7", "Image8"}, {}, {76, 30}, 6, "Image9",
         [this](std::size_t i) { (controller_.get()->*clicks[i])(); }};
-    for (const auto& engine : PortalSearch::kEngines)
+    for (const auto& engine : PortalSearchController::kEngines)
         logos.captions.push_back(QString::fromUtf8(engine.name));
     finish(
         layout, logos, [this] { controller_->Form_Load(); },

@@ -95,17 +95,17 @@ Form3::Form3(Context context, QWidget* parent) : QDialog(parent) {
     combo1_items_ = std::make_unique<ComboItems>(combo1);
     check1_ = std::make_unique<CheckBoxControl>(check1);
     check2_ = std::make_unique<CheckBoxControl>(check2);
-    controller_ = std::make_unique<SettingsDialog>(
+    controller_ = std::make_unique<SettingsController>(
         Controls<SettingsControl>(controls_),
-        SettingsDialog::Ports{*combo1_items_, *check1_, *check2_, context.dialogs, context.pump,
-                              context.screen, context.auto_start, context.main_browser,
-                              context.main_window},
-        SettingsDialog::Addresses{endpoints::home_page(), endpoints::newspaper_shop(),
-                                  endpoints::newsstand()},
+        SettingsController::Ports{*combo1_items_, *check1_, *check2_, context.dialogs, context.pump,
+                                  context.screen, context.auto_start, context.main_browser,
+                                  context.main_window},
+        SettingsController::Addresses{endpoints::home_page(), endpoints::newspaper_shop(),
+                                      endpoints::newsstand()},
         // Nobody reads the dialog's result: OK and Cancel both just close it.
         context.app_folder, context.program_path, [this] { accept(); });
 
-    SettingsDialog* c = controller_.get();
+    SettingsController* c = controller_.get();
     connect(home, &QPushButton::clicked, this, [c] { c->Command4_Click(); });
     connect(shop, &QPushButton::clicked, this, [c] { c->Command5_Click(); });
     connect(stand, &QPushButton::clicked, this, [c] { c->Command6_Click(); });

@@ -9,7 +9,7 @@
 #include "common/qt/check_box_control.h"
 #include "common/qt/combo_items.h"
 #include "common/qt/widget_control_set.h"
-#include "settings/settings_dialog.h"
+#include "settings/settings_controller.h"
 
 namespace presslane {
 
@@ -21,7 +21,7 @@ class EventPump;
 class Screen;
 
 // The settings dialog on Qt: builds the controls of Form3, each named after its control, and
-// forwards their events to the SettingsDialog controller. Every route that closes it (OK, Cancel,
+// forwards their events to the SettingsController. Every route that closes it (OK, Cancel,
 // the close box, Escape) runs the controller's Form_Unload once. Built anew for every opening.
 class Form3 : public QDialog {
     Q_OBJECT
@@ -51,7 +51,7 @@ private:
     std::unique_ptr<ComboItems> combo1_items_;
     std::unique_ptr<CheckBoxControl> check1_;
     std::unique_ptr<CheckBoxControl> check2_;
-    std::unique_ptr<SettingsDialog> controller_;
+    std::unique_ptr<SettingsController> controller_;
 };
 
 }  // namespace presslane

@@ -333,7 +333,7 @@ void Form1::build_tray() {
     tray_icon_->set_menu(tray_menu);
 }
 
-void Form1::connect_to(MainWindow& controller) {
+void Form1::connect_to(MainController& controller) {
     controller_ = &controller;
     connect_toolbar(controller);
     connect_address_bar(controller);
@@ -345,7 +345,7 @@ void Form1::connect_to(MainWindow& controller) {
     timer2_.start();
 }
 
-void Form1::connect_toolbar(MainWindow& controller) {
+void Form1::connect_toolbar(MainController& controller) {
     BrowserHost& host = controller.host();
     for (int i = 0; i < 7; ++i) {
         connect(toolbar_buttons_[i], &QToolButton::clicked, this,
@@ -353,7 +353,7 @@ void Form1::connect_toolbar(MainWindow& controller) {
     }
 }
 
-void Form1::connect_address_bar(MainWindow& controller) {
+void Form1::connect_address_bar(MainController& controller) {
     BrowserHost& host = controller.host();
     connect(combo1_, qOverload<int>(&QComboBox::activated), this,
             [this, &host](int) { host.Combo1_Click(combo1_->currentText().toStdString()); });
@@ -374,7 +374,7 @@ void Form1::connect_address_bar(MainWindow& controller) {
     connect(&media, &ClickLabel::clicked, this, [&host] { host.Picture4_Click(); });
 }
 
-void Form1::connect_tools(MainWindow& controller) {
+void Form1::connect_tools(MainController& controller) {
     BrowserHost& host = controller.host();
     auto on_click = [this](MainControl id, auto handler) {
         connect(&click_label(id), &ClickLabel::clicked, this, handler);
@@ -387,7 +387,7 @@ void Form1::connect_tools(MainWindow& controller) {
     on_click(MainControl::Picture9, [&host] { host.Picture9_Click(); });
 }
 
-void Form1::connect_menu_bar(MainWindow& controller) {
+void Form1::connect_menu_bar(MainController& controller) {
     QMenuBar* bar = menuBar();
     for (const Menu& menu : main_menu()) {
         const QString caption = QString::fromStdString(menu.caption);
@@ -412,7 +412,7 @@ void Form1::connect_menu_bar(MainWindow& controller) {
     }
 }
 
-void Form1::connect_browser(MainWindow& controller) {
+void Form1::connect_browser(MainController& controller) {
     BrowserHost& host = controller.host();
     web1_->on_progress_change = [&host](int p, int m) { host.WebBrowser1_ProgressChange(p, m); };
     web1_->on_before_navigate = [&host](const std::string&) { host.WebBrowser1_BeforeNavigate2(); };

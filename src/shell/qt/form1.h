@@ -10,7 +10,7 @@
 #include "browse/main_controls.h"
 #include "common/qt/progress_bar_control.h"
 #include "common/qt/widget_control_set.h"
-#include "shell/main_window.h"
+#include "shell/main_controller.h"
 
 class QComboBox;
 class QFrame;
@@ -28,9 +28,9 @@ class WebBrowser;
 
 // The main window (Form1): builds every pane as a real widget named after its control, the media
 // pane's and the catalogue's widgets among them, and once it is connected forwards the window's
-// and its own controls' events to the MainWindow controller. The controls are gathered when the
+// and its own controls' events to the MainController. The controls are gathered when the
 // window is built: a control the window failed to build stops the program there.
-class Form1 : public QMainWindow, public MainWindow::Frame {
+class Form1 : public QMainWindow, public MainController::Frame {
     Q_OBJECT
 public:
     // domain: the product web domain shown in the caption until the first page loads.
@@ -39,7 +39,7 @@ public:
 
     // Sends the window's events and the clicks of its own controls to the controller. The clicks
     // of controls that belong to other collaborators are connected where those are built.
-    void connect_to(MainWindow& controller);
+    void connect_to(MainController& controller);
 
     const WidgetControlSet& control_set() const { return controls_; }
     const MainControls& controls() const { return *typed_; }
@@ -82,11 +82,11 @@ private:
     void build_tool_strip();
     void build_media_pane();
     void build_tray();
-    void connect_toolbar(MainWindow& controller);
-    void connect_address_bar(MainWindow& controller);
-    void connect_tools(MainWindow& controller);
-    void connect_menu_bar(MainWindow& controller);
-    void connect_browser(MainWindow& controller);
+    void connect_toolbar(MainController& controller);
+    void connect_address_bar(MainController& controller);
+    void connect_tools(MainController& controller);
+    void connect_menu_bar(MainController& controller);
+    void connect_browser(MainController& controller);
 
     WidgetControlSet controls_;
     QWidget* client_;
@@ -107,7 +107,7 @@ private:
     std::unique_ptr<CatalogueView> catalogue_;
     QtTrayIcon* tray_icon_ = nullptr;  // owned by the window
     std::optional<MainControls> typed_;
-    MainWindow* controller_ = nullptr;  // set by connect_to
+    MainController* controller_ = nullptr;  // set by connect_to
 };
 
 }  // namespace presslane

@@ -11,7 +11,7 @@
 namespace presslane {
 Form6::Form6(std::string version, std::string home_page, QWidget* parent) : QDialog(parent) {
     setObjectName("Form6");
-    setWindowTitle(AboutWindow::kCaption);
+    setWindowTitle(AboutController::kCaption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
@@ -51,8 +51,8 @@ Form6::Form6(std::string version, std::string home_page, QWidget* parent) : QDia
     ok->setDefault(true);
 
     controller_ =
-        std::make_unique<AboutWindow>(Controls<AboutControl>(controls_), std::move(version),
-                                      std::move(home_page), [this] { close(); });
+        std::make_unique<AboutController>(Controls<AboutControl>(controls_), std::move(version),
+                                          std::move(home_page), [this] { close(); });
     connect(ok, &QPushButton::clicked, this, [this] { controller_->Command1_Click(); });
     controller_->Form_Load();
 

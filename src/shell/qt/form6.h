@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "common/qt/widget_control_set.h"
-#include "shell/about_window.h"
+#include "shell/about_controller.h"
 
 namespace presslane {
 
@@ -22,7 +22,7 @@ public:
 
 private:
     WidgetControlSet controls_;
-    std::unique_ptr<AboutWindow> controller_;
+    std::unique_ptr<AboutController> controller_;
 };
 
 }  // namespace presslane

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "common/qt/progress_bar_control.h"
-#include "shell/progress_window.h"
+#include "shell/progress_controller.h"
 
 class QProgressBar;
 
@@ -31,7 +31,7 @@ protected:
 private:
     QProgressBar* progress_;
     ProgressBarControl progress_port_;
-    ProgressWindow controller_;
+    ProgressController controller_;
 };
 
 }  // namespace presslane

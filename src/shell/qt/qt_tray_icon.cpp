@@ -1,6 +1,6 @@
 #include "shell/qt/qt_tray_icon.h"
 
-#include "shell/tray.h"
+#include "shell/tray_controller.h"
 
 namespace presslane {
 
@@ -44,9 +44,9 @@ void QtTrayIcon::show_icon(const TrayRecord& record) {
                 // The second click of a double click is a left-button release as well, so two
                 // quick clicks hide and restore the window as two slow ones do.
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
-                    on_message(Tray::kLeftButtonUp);
+                    on_message(TrayController::kLeftButtonUp);
                 } else if (reason == QSystemTrayIcon::Context) {
-                    on_message(Tray::kRightButtonUp);
+                    on_message(TrayController::kRightButtonUp);
                 }
             });
     tray_->show();

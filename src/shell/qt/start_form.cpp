@@ -35,7 +35,7 @@ QPixmap draw_logo(int w, int h) {
 
 }  // namespace
 
-StartForm::StartForm(EventPump& pump, const Clock& clock, Splash::Hooks hooks)
+StartForm::StartForm(EventPump& pump, const Clock& clock, SplashController::Hooks hooks)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
       progress_(new QProgressBar(this)),

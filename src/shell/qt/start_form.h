@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "common/qt/progress_bar_control.h"
-#include "shell/splash.h"
+#include "shell/splash_controller.h"
 
 class QProgressBar;
 
@@ -13,14 +13,14 @@ namespace presslane {
 class Clock;
 class EventPump;
 
-// The splash window (start_form). Its behaviour is the Splash controller's; this class builds the
+// The splash window (start_form). Its behaviour is the SplashController's; this class builds the
 // controls and forwards activation and Timer1 to it.
 class StartForm : public QDialog {
     Q_OBJECT
 public:
-    StartForm(EventPump& pump, const Clock& clock, Splash::Hooks hooks);
+    StartForm(EventPump& pump, const Clock& clock, SplashController::Hooks hooks);
 
-    Splash& controller() { return splash_; }
+    SplashController& controller() { return splash_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -34,7 +34,7 @@ private:
     QProgressBar* progress_;
     ProgressBarControl progress_port_;
     QTimer timer1_;
-    Splash splash_;
+    SplashController splash_;
     int activations_running_ = 0;
     bool closed_ = false;
 };

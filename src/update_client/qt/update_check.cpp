@@ -9,10 +9,10 @@
 
 #include "common/endpoints.h"
 #include "filedown/qt/qt_inet.h"
-#include "update_client/qt/download_window.h"
+#include "update_client/qt/download_form.h"
 #include "update_client/release_installer.h"
 #include "update_client/release_key.h"
-#include "update_client/update_window.h"
+#include "update_client/update_controller.h"
 #include "update_client/version_check.h"
 
 namespace presslane {
@@ -62,7 +62,7 @@ void UpdateCheck::load_finished() {
 
 void UpdateCheck::show_update_window() {
     // Lives until the program ends: every way out of the window ends the process.
-    auto* window = new DownloadWindow(
+    auto* window = new DownloadForm(
         "PressLane 업데이트",
         "네트웍 상태가 좋지 않아 다운로드가 되지 않으면 여기를 눌러 취소해 주세요");
     window->setObjectName("Form11");
@@ -71,9 +71,9 @@ void UpdateCheck::show_update_window() {
     auto* installer =
         new ReleaseInstaller(*net_temp, ports_.pump, ReleaseSignature(release_public_key()));
     auto* controller =
-        new UpdateWindow(window->controls(), window->progress(), window->FileDown(), *installer,
-                         {ports_.pump, ports_.clock, ports_.shell}, folder_,
-                         endpoints::updater_program(), endpoints::home_page());
+        new UpdateController(window->controls(), window->progress(), window->FileDown(), *installer,
+                             {ports_.pump, ports_.clock, ports_.shell}, folder_,
+                             endpoints::updater_program(), endpoints::home_page());
     window->connect_to(*controller);
     window->setModal(true);
     window->exec();

@@ -64,7 +64,7 @@ protected:
         std::ofstream(dir.path() / "lane_desk_setting.res", std::ios::binary)
             << server.url("/start") << popup_field << "\r\n";
         desk = std::make_unique<DeskAssembly>(
-            MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
+            MainController::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
             BrowserHost::Addresses{"4.47", "www.presslane.test", server.url("/start"),
                                    server.url("/counter")},
             nullptr);

@@ -29,7 +29,7 @@
 #include "common/qt/widget_control.h"
 #include "search/qt/form7.h"
 #include "search/qt/form8.h"
-#include "search/qt/search_windows.h"
+#include "search/qt/search_forms.h"
 #include "support/pump_until.h"
 #include "support/self_signed.h"
 #include "support/web_page_steps.h"
@@ -145,8 +145,8 @@ Fields login_fields(WebBrowser& browser) {
 }
 
 // The main window's controls the search windows are placed by.
-struct MainWindow {
-    MainWindow() {
+struct MainController {
+    MainController() {
         form1.setGeometry(100, 80, 900, 700);
         frame10.setGeometry(0, 660, 900, 26);
     }
@@ -168,15 +168,15 @@ protected:
     }
     std::unique_ptr<Form7> webmail(const std::string& login_page, float wait_seconds) {
         auto form = std::make_unique<Form7>(main.form1_port, main.frame10_port,
-                                            WebmailLogin::Ports{web1, dialogs, pump, clock},
-                                            WebmailLogin::Sites{login_page, {}, wait_seconds});
+                                            WebmailController::Ports{web1, dialogs, pump, clock},
+                                            WebmailController::Sites{login_page, {}, wait_seconds});
         form->show();
         child<QLineEdit>(*form, "Text1")->setText("kim");
         child<QLineEdit>(*form, "Text2")->setText("p&ss 암호");
         return form;
     }
 
-    MainWindow main;
+    MainController main;
     WebBrowser web1;
     QtDialogs dialogs;
     QtEventPump pump;
@@ -249,7 +249,7 @@ TEST_F(SearchWindowsTest, APlainHttpLoginPageIsNeverFilled) {
     EXPECT_EQ(web1.url().toString().toStdString(), server().url("/session/login.html"));
     EXPECT_EQ(login_fields(web1), Fields());
     for (const auto& [text, title] : messages.seen) {
-        EXPECT_EQ(text, WebmailLogin::kNotSecureText);
+        EXPECT_EQ(text, WebmailController::kNotSecureText);
         EXPECT_EQ(title, "프레스레인 메일검색");
     }
 }
@@ -258,13 +258,13 @@ TEST_F(SearchWindowsTest, WaitingLoginGivesUpWithItsMessageWhenTheFieldsNeverApp
     auto form = webmail(server().secure_url("/plain"), 2.0f);
     child<QPushButton>(*form, "Command2")->click();
     ASSERT_EQ(messages.seen.size(), 1u);
-    EXPECT_EQ(messages.seen[0].first, WebmailLogin::kNoFieldsText);
+    EXPECT_EQ(messages.seen[0].first, WebmailController::kNoFieldsText);
     EXPECT_EQ(messages.seen[0].second, "프레스레인 메일검색");
     EXPECT_EQ(web1.url().toString().toStdString(), server().secure_url("/plain"));
 }
 
 TEST_F(SearchWindowsTest, PortalSearchSendsTheQueryBytesWhole) {
-    std::vector<PortalSearch::Site> sites(6, {server().url(""), server().url("/home")});
+    std::vector<PortalSearchController::Site> sites(6, {server().url(""), server().url("/home")});
     Form8 form(main.form1_port, main.frame10_port, web1, pump, sites);
     form.show();
     // Activation selects "네이버"; the test chooses its engines after that.
@@ -294,7 +294,7 @@ TEST_F(SearchWindowsTest, PortalSearchSendsTheQueryBytesWhole) {
 // Each window opens modally above the main window's status bar and is gone once it closes.
 TEST_F(SearchWindowsTest, EachWindowOpensModallyAndIsReleasedWhenItCloses) {
     main.form1.show();
-    SearchWindows windows(main.form1_port, main.frame10_port, web1, dialogs, pump, clock, nullptr);
+    SearchForms windows(main.form1_port, main.frame10_port, web1, dialogs, pump, clock, nullptr);
     std::vector<std::string> seen;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {

@@ -27,7 +27,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_platform.h"
 #include "fakes/temp_dir.h"
-#include "shell/about_window.h"
+#include "shell/about_controller.h"
 #include "support/loopback_server.h"
 #include "support/pump_until.h"
 #include "lane_desk/desk_assembly.h"
@@ -52,11 +52,11 @@ protected:
                {"/presslane_counter/counter.php", "<html><body>1</body></html>"}}) {}
 
     Form1& window() { return desk().form(); }
-    MainWindow& controller() { return desk().controller(); }
+    MainController& controller() { return desk().controller(); }
     DeskAssembly& desk() {
         if (!desk_) {
             desk_ = std::make_unique<DeskAssembly>(
-                MainWindow::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
+                MainController::Ports{dialogs, pump, clock, shell, screen}, dir.path(),
                 BrowserHost::Addresses{"4.47", "www.presslane.test", server.url("/start"),
                                        server.url("/presslane_counter/counter.php")},
                 nullptr);
@@ -195,7 +195,7 @@ TEST_F(MainWindowOnWebEngine, MenuBarOpensTheAboutWindow) {
         version = about->findChild<QLabel*>("Label2")->text().toStdString();
         const auto* history = about->findChild<QPlainTextEdit*>("Text1");
         blocks = history->document()->blockCount();
-        lines = QString::fromStdString(AboutWindow::upgrade_history()).count("\r\n") + 1;
+        lines = QString::fromStdString(AboutController::upgrade_history()).count("\r\n") + 1;
         about->findChild<QPushButton*>("Command1")->click();
     });
     auto* command = window().findChild<QAction*>("menu02_3");
