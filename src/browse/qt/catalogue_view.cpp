@@ -130,8 +130,8 @@ void CatalogueView::build_bars(const Bars& bars) {
         }
     }
     // The newspaper bar, Frame2, holds the all-newspapers command.
-    all_newspapers_ =
-        controls_.add("Label1000", new ClickLabel("신문사 모두보기", bars.category_bars[0]));
+    all_newspapers_ = controls_.add(MainControl::Label1000,
+                                    new ClickLabel("신문사 모두보기", bars.category_bars[0]));
     all_newspapers_->setAlignment(Qt::AlignCenter);
     all_newspapers_->setFont(font_of(12));
     all_newspapers_->setToolTip("클릭하시면 대한민국 신문사들을 모두 보실 수 있습니다");
@@ -143,19 +143,19 @@ void CatalogueView::build_bars(const Bars& bars) {
 
 void CatalogueView::build_start_pane(QWidget* client, QWidget* frame) {
     struct Command {
-        const char* name;
+        MainControl name;
         const char* text;
         const char* tooltip;
         QStyle::StandardPixmap icon;
     };
     const Command commands[] = {
-        {"Image34", "My Start Page", "셋팅 된 시작 페이지 사이트를 읽습니다",
+        {MainControl::Image34, "My Start Page", "셋팅 된 시작 페이지 사이트를 읽습니다",
          QStyle::SP_DirHomeIcon},
-        {"Image32", "프레스레인 홈페이지", "프레스레인 홈페이지로 이동합니다",
+        {MainControl::Image32, "프레스레인 홈페이지", "프레스레인 홈페이지로 이동합니다",
          QStyle::SP_ComputerIcon},
-        {"Image30", "연합뉴스 연합속보", "연합뉴스 뉴스속보를 읽습니다",
+        {MainControl::Image30, "연합뉴스 연합속보", "연합뉴스 뉴스속보를 읽습니다",
          QStyle::SP_FileDialogInfoView},
-        {"Image31", "전세계 웹 랭킹/한국", "Alexa 제공 전세계 순위를 보여줍니다",
+        {MainControl::Image31, "전세계 웹 랭킹/한국", "Alexa 제공 전세계 순위를 보여줍니다",
          QStyle::SP_DriveNetIcon},
     };
     int left = kFirstLabel;

@@ -35,6 +35,12 @@ public:
     requires std::is_enum_v<Id> W* add(Id id, W* widget, int left, int top, int width, int height) {
         return add(std::string(Controls<Id>::name(id)), widget, left, top, width, height);
     }
+    // A control whose port the widget provides itself (a browser), by its enum value.
+    template <typename Id>
+    requires std::is_enum_v<Id>
+    void add(Id id, Control& control) {
+        ControlSet::add(std::string(Controls<Id>::name(id)), control);
+    }
 
 private:
     QWidget* add_widget(const std::string& name, QWidget* widget);

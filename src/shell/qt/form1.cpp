@@ -64,8 +64,11 @@ QPixmap partner_tile(int w, int h, const QString& name, const QString& tag, cons
 constexpr MainControl kPanes[] = {MainControl::Frame1, MainControl::Frame2, MainControl::Frame3,
                                   MainControl::Frame4, MainControl::Frame5, MainControl::Frame9};
 
-// The widget set registers each control under its name.
-std::string name_of(MainControl id) { return std::string(MainControls::name(id)); }
+// The toolbar's buttons, left to right.
+constexpr MainControl kToolbarButtons[] = {
+    MainControl::Toolbar1_Button1, MainControl::Toolbar1_Button2, MainControl::Toolbar1_Button3,
+    MainControl::Toolbar1_Button4, MainControl::Toolbar1_Button5, MainControl::Toolbar1_Button6,
+    MainControl::Toolbar1_Button7};
 
 }  // namespace
 
@@ -80,7 +83,7 @@ Form1::Form1(const std::string& domain) : QMainWindow(nullptr), client_(new QWid
     // The designed client area; call_width gives the real size before the window is shown.
     resize(px(18810), px(13065));
 
-    controls_.add("Form1", this);
+    controls_.add(MainControl::Form1, this);
     // Panes stack in the order they are built, each later one on top. The toolbar lies under all
     // of them: the wide view lays the category row, the address row, the browser and the bottom
     // bar over it. The address row lies over the left end of the category row.
@@ -109,7 +112,7 @@ ClickLabel& Form1::click_label(MainControl id) const {
 
 ClickLabel* Form1::picture(MainControl id, const QString& text, QWidget* parent,
                            const QString& tooltip, int left, int top, int width, int height) {
-    auto* label = controls_.add(name_of(id), new ClickLabel(text, parent));
+    auto* label = controls_.add(id, new ClickLabel(text, parent));
     label->setAlignment(Qt::AlignCenter);
     label->setToolTip(tooltip);
     place(label, left, top, width, height);
@@ -119,30 +122,30 @@ ClickLabel* Form1::picture(MainControl id, const QString& text, QWidget* parent,
 void Form1::build_browsers() {
     web1_ = new WebBrowser(client_);
     web1_->setObjectName("WebBrowser1");
-    controls_.add("WebBrowser1", web1_->control());
+    controls_.add(MainControl::WebBrowser1, web1_->control());
     place(web1_, 0, 1300, 18660, 10575);
 
-    list_view1_ = controls_.add("ListView1", new QTreeWidget(client_));
+    list_view1_ = controls_.add(MainControl::ListView1, new QTreeWidget(client_));
     list_view1_->setHeaderLabels({"스크랩시간", "기사제목", "원본 URL"});
     list_view1_->setRootIsDecorated(false);
     list_view1_->hide();
 
     web2_ = new WebBrowser(client_);
     web2_->setObjectName("WebBrowser2");
-    controls_.add("WebBrowser2", web2_->control());
+    controls_.add(MainControl::WebBrowser2, web2_->control());
     web2_->hide();
 
     // Never shown: the visit counter and the sink for blocked popups. Muted, so that no sound
     // plays without a page to show where it comes from.
     web3_ = new WebBrowser(client_);
     web3_->setObjectName("WebBrowser3");
-    controls_.add("WebBrowser3", web3_->control());
+    controls_.add(MainControl::WebBrowser3, web3_->control());
     web3_->set_audio_muted(true);
     web3_->hide();
 }
 
 void Form1::build_toolbar() {
-    auto* bar = controls_.add("Toolbar1", new QFrame(client_));
+    auto* bar = controls_.add(MainControl::Toolbar1, new QFrame(client_));
     toolbar_ = bar;
     place(bar, 0, 0, 18810, 795);
     paint_background(bar, QColor(246, 246, 246));
@@ -160,7 +163,7 @@ void Form1::build_toolbar() {
     for (int i = 0; i < 7; ++i) {
         auto* button = new QToolButton(bar);
         toolbar_buttons_[i] = button;
-        controls_.add("Toolbar1_Button" + std::to_string(i + 1), button);
+        controls_.add(kToolbarButtons[i], button);
         button->setText(captions[i]);
         button->setIcon(style()->standardIcon(icons[i]));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -197,7 +200,7 @@ void Form1::build_category_row() {
     const QColor colours[] = {QColor(61, 74, 108), QColor(40, 70, 140), QColor(30, 110, 90),
                               QColor(120, 80, 30), QColor(130, 40, 90), QColor(90, 90, 90)};
     for (int i = 0; i < 6; ++i) {
-        auto* frame = controls_.add(name_of(kPanes[i]), new QFrame(client_));
+        auto* frame = controls_.add(kPanes[i], new QFrame(client_));
         panes_[i] = frame;
         place(frame, 0, 780, i == 1 ? 15135 : 13335, 520);
         paint_background(frame, colours[i]);
@@ -206,7 +209,7 @@ void Form1::build_category_row() {
         frame->setVisible(i == 1);
     }
     // The clock lives in the newspaper bar.
-    auto* clock = controls_.add("Label7", new QLabel(panes_[1]));
+    auto* clock = controls_.add(MainControl::Label7, new QLabel(panes_[1]));
     clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette pal = clock->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -215,11 +218,11 @@ void Form1::build_category_row() {
 }
 
 void Form1::build_address_bar() {
-    auto* bar = controls_.add("Frame17", new QFrame(client_));
+    auto* bar = controls_.add(MainControl::Frame17, new QFrame(client_));
     place(bar, 0, 900, 3375, 370);
     paint_background(bar, QColor(246, 246, 246));
 
-    combo1_ = controls_.add("Combo1", new QComboBox(bar));
+    combo1_ = controls_.add(MainControl::Combo1, new QComboBox(bar));
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setToolTip(
@@ -246,7 +249,7 @@ void Form1::build_address_bar() {
 }
 
 void Form1::build_bottom_bar() {
-    auto* bar = controls_.add("Frame10", new QFrame(client_));
+    auto* bar = controls_.add(MainControl::Frame10, new QFrame(client_));
     place(bar, 0, 11875, 18660, 390);
     paint_background(bar, QColor(226, 230, 238));
     bar->setMouseTracking(true);
@@ -269,18 +272,18 @@ void Form1::build_bottom_bar() {
     // menus, never hears of it.
     for (ClickLabel* search : searches) search->setAttribute(Qt::WA_NoMousePropagation);
 
-    progress_ = controls_.add("ProgressBar1", new QProgressBar(bar));
+    progress_ = controls_.add(MainControl::ProgressBar1, new QProgressBar(bar));
     progress_->setTextVisible(false);
     place(progress_, 5370, 90, 2400, 210);
     progress_port_ = std::make_unique<ProgressBarControl>(progress_);
-    auto* status = controls_.add("Label26", new QLabel("Media OFF", bar));
+    auto* status = controls_.add(MainControl::Label26, new QLabel("Media OFF", bar));
     place(status, 7860, 45, 2700, 300);
     picture(MainControl::Image4, "나만의 미디어", bar, "나만의 미디어 설정", 10620, 15, 1050, 360);
     picture(MainControl::Image3, "환경설정", bar, "환경/미디어 설정", 11700, 15, 900, 360);
 }
 
 void Form1::build_tool_strip() {
-    auto* strip = controls_.add("Frame7", new QFrame(client_));
+    auto* strip = controls_.add(MainControl::Frame7, new QFrame(client_));
     place(strip, 12045, 11880, 6615, 380);
     paint_background(strip, QColor(226, 230, 238));
     strip->setMouseTracking(true);
@@ -312,7 +315,7 @@ void Form1::build_tool_strip() {
 }
 
 void Form1::build_media_pane() {
-    frame8_ = controls_.add("Frame8", new QFrame(client_));
+    frame8_ = controls_.add(MainControl::Frame8, new QFrame(client_));
     place(frame8_, 45, 11875, 2535, 3000);
     paint_background(frame8_, QColor(20, 20, 20));
     frame8_->setFrameShape(QFrame::Box);
@@ -321,7 +324,7 @@ void Form1::build_media_pane() {
 
 void Form1::build_tray() {
     // The picture the tray notifications are addressed to; never shown.
-    auto* hook = controls_.add("pichook", new QLabel(client_));
+    auto* hook = controls_.add(MainControl::pichook, new QLabel(client_));
     hook->setToolTip("트레이에 쓰임");
     hook->hide();
     tray_icon_ = new QtTrayIcon(program_icon(), this);
