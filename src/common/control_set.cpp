@@ -9,4 +9,10 @@ Control* ControlSet::find(std::string_view name) const {
     return it == controls_.end() ? nullptr : it->second;
 }
 
+Control& ControlSet::at(std::string_view name) const {
+    Control* control = find(name);
+    if (control == nullptr) throw MissingControl(name);
+    return *control;
+}
+
 }  // namespace presslane

@@ -25,6 +25,8 @@ public:
     void add(std::string name, Control& control);
     // nullptr when the window has no control of that name.
     Control* find(std::string_view name) const;
+    // The control of that name; throws MissingControl when the window has none.
+    Control& at(std::string_view name) const;
 
 private:
     std::map<std::string, Control*, std::less<>> controls_;

@@ -32,11 +32,7 @@ public:
 
     // Throws MissingControl naming the first control of Id that `from` lacks.
     explicit Controls(const ControlSet& from) {
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::string_view name = control_names(Id{})[i];
-            controls_[i] = from.find(name);
-            if (!controls_[i]) throw MissingControl(name);
-        }
+        for (std::size_t i = 0; i < count; ++i) controls_[i] = &from.at(control_names(Id{})[i]);
     }
 
     Control& operator[](Id id) const { return *controls_[static_cast<std::size_t>(id)]; }
