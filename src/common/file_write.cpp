@@ -24,9 +24,12 @@ bool write_all(int fd, const std::string& bytes) {
     return true;
 }
 
-// Writes the bytes to a new file of that name (replacing any) and flushes them to disk.
+// Writes the bytes to a new file of that name and flushes them to disk. Whatever had the name is
+// unlinked first, never truncated: a scratch file a crash left behind may be a second name of the
+// file it was to create.
 bool write_synced(const std::filesystem::path& file, const std::string& bytes) {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ::unlink(file.c_str());
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     const bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
     return (::close(fd) == 0) && ok;
