@@ -126,8 +126,9 @@ struct Reference {
 };
 
 // The states the writer goes through, from a run without kills, and how long its steps took.
-std::vector<Reference> reference_run(const WriterKind& kind, std::size_t count, long& took_us) {
-    TempDir dir;
+std::vector<Reference> reference_run(const WriterKind& kind, const fs::path& base,
+                                     std::size_t count, long& took_us) {
+    TempDir dir(base);
     const fs::path file = dir.path() / kind.file;
     fs::create_directories(file.parent_path());
     set_file_state(file, kind.initial);
@@ -149,65 +150,85 @@ std::vector<Reference> reference_run(const WriterKind& kind, std::size_t count, 
     return states;
 }
 
-void records(long rounds_per_writer, Counts& total) {
+// The folders the writers run in: the temporary folder, on a disk, and a memory file system when
+// there is one. Without waits for the disk a step is short, so more kills land inside its writes.
+std::vector<fs::path> work_bases() {
+    std::vector<fs::path> bases{fs::temp_directory_path()};
+    if (::access("/dev/shm", W_OK) == 0) bases.push_back("/dev/shm");
+    return bases;
+}
+
+Counts kill_rounds(const WriterKind& kind, const fs::path& base, long rounds) {
     // An appending writer adds this many records in a round; a cycle runs twice in the reference.
     constexpr std::size_t kAppends = 16;
-    for (const WriterKind& kind : writer_kinds()) {
-        const std::size_t count = kind.appends ? kAppends : 2 * kind.steps.size();
-        long took_us = 0;
-        const std::vector<Reference> states = reference_run(kind, count, took_us);
-        // Kills land anywhere in the first half of the reference run (one cycle, or the first
-        // half of the appends), and in the child's start.
-        const long max_delay_us = took_us / 2 + 300;
-        Counts counts;
-        TempDir work;
-        const fs::path file = work.path() / kind.file;
-        for (long round = 0; round < rounds_per_writer; ++round) {
-            clear_folder(work.path());
-            fs::create_directories(file.parent_path());
-            set_file_state(file, kind.initial);
-            run_and_kill(max_delay_us, [&] {
-                const auto writer = kind.make(work.path());
-                for (std::size_t n = 0; !kind.appends || n < count; ++n)
-                    writer->step(kind.appends ? n : n % kind.steps.size());
-            });
-            ++counts.kills;
-            counts.scratch_left += scratch_files(work.path());
+    const std::size_t count = kind.appends ? kAppends : 2 * kind.steps.size();
+    long took_us = 0;
+    const std::vector<Reference> states = reference_run(kind, base, count, took_us);
+    // Kills land anywhere in the first half of the reference run (one cycle, or the first half of
+    // the appends), and in the child's start.
+    const long max_delay_us = took_us / 2 + 300;
+    Counts counts;
+    TempDir work(base);
+    const fs::path file = work.path() / kind.file;
+    for (long round = 0; round < rounds; ++round) {
+        clear_folder(work.path());
+        fs::create_directories(file.parent_path());
+        set_file_state(file, kind.initial);
+        run_and_kill(max_delay_us, [&] {
+            const auto writer = kind.make(work.path());
+            for (std::size_t n = 0; !kind.appends || n < count; ++n)
+                writer->step(kind.appends ? n : n % kind.steps.size());
+        });
+        ++counts.kills;
+        counts.scratch_left += scratch_files(work.path());
 
-            const FileState left = file_state(file);
-            std::size_t k = 0;
-            while (k < states.size() && states[k].state != left) ++k;
+        const FileState left = file_state(file);
+        std::size_t k = 0;
+        while (k < states.size() && states[k].state != left) ++k;
+        ++counts.checked;
+        if (k == states.size()) {
+            ++counts.damaged;
+            std::cout << "DAMAGED " << kind.name << " round " << round << ": " << shown(left)
+                      << "\n";
+            continue;
+        }
+        if (const std::string read = kind.make(work.path())->read(); read != states[k].read) {
+            ++counts.damaged;
+            std::cout << "MISREAD " << kind.name << " round " << round << ": " << read << "\n";
+            continue;
+        }
+        // The record being added when the kill came is either whole or absent; the next one
+        // starts a line of its own after either.
+        if (kind.appends && k + 1 < states.size()) {
+            kind.make(work.path())->step(k);
             ++counts.checked;
-            if (k == states.size()) {
+            if (file_state(file) != states[k + 1].state) {
                 ++counts.damaged;
-                std::cout << "DAMAGED " << kind.name << " round " << round << ": " << shown(left)
-                          << "\n";
-                continue;
-            }
-            if (const std::string read = kind.make(work.path())->read(); read != states[k].read) {
-                ++counts.damaged;
-                std::cout << "MISREAD " << kind.name << " round " << round << ": " << read << "\n";
-                continue;
-            }
-            // The record being added when the kill came is either whole or absent; the next one
-            // starts a line of its own after either.
-            if (kind.appends && k + 1 < states.size()) {
-                kind.make(work.path())->step(k);
-                ++counts.checked;
-                if (file_state(file) != states[k + 1].state) {
-                    ++counts.damaged;
-                    std::cout << "NEXT APPEND " << kind.name << " round " << round << ": "
-                              << shown(file_state(file)) << "\n";
-                }
+                std::cout << "NEXT APPEND " << kind.name << " round " << round << ": "
+                          << shown(file_state(file)) << "\n";
             }
         }
-        std::cout << "  " << kind.name << ": " << counts.kills << " kills, " << counts.checked
-                  << " checks, " << counts.damaged << " damaged, " << counts.scratch_left
-                  << " scratch files left (delay up to " << max_delay_us << " us)\n";
-        total.kills += counts.kills;
-        total.checked += counts.checked;
-        total.damaged += counts.damaged;
-        total.scratch_left += counts.scratch_left;
+    }
+    std::cout << "  " << kind.name << " in " << base.string() << ": " << counts.kills << " kills, "
+              << counts.checked << " checks, " << counts.damaged << " damaged, "
+              << counts.scratch_left << " scratch files left (delay up to " << max_delay_us
+              << " us)\n";
+    return counts;
+}
+
+void records(long rounds_per_writer, Counts& total) {
+    const std::vector<fs::path> bases = work_bases();
+    for (const WriterKind& kind : writer_kinds()) {
+        for (std::size_t b = 0; b < bases.size(); ++b) {
+            // The rounds are shared out between the folders.
+            const long rounds = (rounds_per_writer + static_cast<long>(bases.size() - 1 - b)) /
+                                static_cast<long>(bases.size());
+            const Counts counts = kill_rounds(kind, bases[b], rounds);
+            total.kills += counts.kills;
+            total.checked += counts.checked;
+            total.damaged += counts.damaged;
+            total.scratch_left += counts.scratch_left;
+        }
     }
 }
 
