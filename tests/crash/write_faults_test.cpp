@@ -30,13 +30,17 @@ enum class Fault { FullDisk, ReadOnly };
 // Exit code of a child that could not make the folder read-only.
 constexpr int kNoReadOnly = 77;
 
+// Sets the rights of the folder and of everything in it: `dirs` on folders, `files` on files.
+bool set_rights(const fs::path& folder, mode_t dirs, mode_t files) {
+    bool ok = ::chmod(folder.c_str(), dirs) == 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        ok = ::chmod(entry.path().c_str(), entry.is_directory() ? dirs : files) == 0 && ok;
+    return ok;
+}
+
 bool make_read_only(const fs::path& folder) {
-    if (::geteuid() != 0) {
-        // Rights are enough for anyone but root.
-        for (const auto& dir : {folder, folder / "autostart"})
-            if (fs::exists(dir) && ::chmod(dir.c_str(), 0555) != 0) return false;
-        return true;
-    }
+    // Rights are enough for anyone but root.
+    if (::geteuid() != 0) return set_rights(folder, 0555, 0444);
     // Root writes through rights: the folder is bound read-only onto itself, in a mount namespace
     // of this process alone.
     return ::unshare(CLONE_NEWNS) == 0 &&
@@ -82,10 +86,7 @@ Outcome run_step_under(Fault fault, const WriterKind& kind, std::size_t step,
     ::close(pipe_fds[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    if (fault == Fault::ReadOnly && ::geteuid() != 0) {
-        for (const auto& dir : {folder, folder / "autostart"})
-            if (fs::exists(dir)) ::chmod(dir.c_str(), 0755);
-    }
+    if (fault == Fault::ReadOnly && ::geteuid() != 0) set_rights(folder, 0755, 0644);
     Outcome out;
     out.crashed =
         !WIFEXITED(status) || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != kNoReadOnly);
