@@ -10,6 +10,8 @@
 // the next append must land as a line of its own. The counts are printed; any file lost or damaged
 // fails the run. SEED=n in the environment repeats a run.
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -19,7 +21,6 @@
 #include <string>
 #include <vector>
 
-#include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
