@@ -89,8 +89,13 @@ std::string BrowserHost::caption() const {
 void BrowserHost::start_page_click() {
     pump_.process_pending();
     RecordFile settings(settings_path());
-    if (!settings.exists()) settings.append({addresses_.default_start_page, "0"});
-    const Record line = split_fields(settings.first_line());
+    Record line{addresses_.default_start_page, "0"};
+    // A first start on a full disk or a read-only folder still opens the default page.
+    if (settings.exists()) {
+        line = split_fields(settings.first_line());
+    } else {
+        settings.append(line);
+    }
     browsers_.WebBrowser1.navigate(without_nul(field(line, 1)));
     browsers_.WebBrowser3.navigate(addresses_.visit_counter);
     popups_.set_from_settings(line.size() >= 2 ? &line[1] : nullptr);

@@ -6,11 +6,12 @@
 
 namespace presslane {
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// A fresh folder under the system's temporary folder (or under `base`), removed with everything in
+// it at the end.
 class TempDir {
 public:
-    TempDir() {
-        std::string templ = (std::filesystem::temp_directory_path() / "presslane-XXXXXX").string();
+    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::string templ = (base / "presslane-XXXXXX").string();
         path_ = ::mkdtemp(templ.data());
     }
     ~TempDir() {

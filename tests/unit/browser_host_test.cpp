@@ -52,6 +52,16 @@ TEST_F(BrowserHostTest, FirstStartCreatesTheDefaultSettingsLine) {
     EXPECT_EQ(log, std::vector<std::string>{"popup:0"});
 }
 
+TEST_F(BrowserHostTest, FirstStartOnAFullDiskStillOpensTheDefaultStartPage) {
+    {
+        FileSizeLimit full(0);
+        host().start_page_click();
+    }
+    EXPECT_FALSE(settings().exists());
+    EXPECT_EQ(w.wb1.navigations, std::vector<std::string>{"https://news.example.kr/"});
+    EXPECT_EQ(log, std::vector<std::string>{"popup:0"});
+}
+
 TEST_F(BrowserHostTest, StartPageDropsNulsAndPassesAMissingSecondField) {
     std::ofstream(settings().path(), std::ios::binary) << std::string("http://a\0b", 10) << "\r\n";
     host().start_page_click();

@@ -125,6 +125,27 @@ TEST(RecordFile, FailedWritesOnAFullDiskLeaveTheFileAsItWas) {
     EXPECT_FALSE(fresh.exists());
 }
 
+// A crash may leave the scratch file behind, even as a second name of the file itself (a new file
+// is created by linking its scratch into place): the next write must start a scratch of its own.
+TEST(RecordFile, ALeftoverScratchNeverWritesIntoTheFile) {
+    TempDir dir;
+    RecordFile f(dir.path() / "bookmark.res");
+    const std::string before = "a|http://a\r\n";
+    put_bytes(f.path(), before);
+    const auto scratch = dir.path() / "bookmark.res.new";
+    std::filesystem::create_hard_link(f.path(), scratch);
+    {
+        FileSizeLimit full(before.size() + 4);
+        EXPECT_FALSE(f.rewrite({{"b", std::string(40, 'x')}}));
+    }
+    EXPECT_EQ(bytes_of(f.path()), before);
+
+    std::filesystem::create_hard_link(f.path(), scratch);
+    EXPECT_TRUE(f.rewrite({{"c", "http://c"}}));
+    EXPECT_EQ(bytes_of(f.path()), "c|http://c\r\n");
+    EXPECT_FALSE(std::filesystem::exists(scratch));
+}
+
 TEST(RecordFile, RemoveRecordsDropsOnlyTheChosenLines) {
     TempDir dir;
     RecordFile f(dir.path() / "scrap.res");
