@@ -1,4 +1,5 @@
-// Any bytes as a record file, read by the record reader and by every reader built on it. Checks
+// Any bytes as a record file, read by the record reader and by every reader built on it (the
+// bookmarks, the scrapbook, the channel book, the control registry). Checks
 // what the reader promises: deleting records keeps every other line byte for byte, an addition
 // becomes a record of its own whatever the file ends with, and records written back read back the
 // same.
@@ -14,6 +15,7 @@
 #include "common/record_file.h"
 #include "common/record_files.h"
 #include "fakes/temp_dir.h"
+#include "filedown/control_registry.h"
 #include "fuzz_support.h"
 #include "scrap/scrapbook_file.h"
 
@@ -60,7 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bookmarks = app / record_files::kBookmarks;
     const std::string scrapbook = app / record_files::kScrapbook;
     const std::string channels = app / record_files::kChannels;
-    for (const std::string& path : {bookmarks, scrapbook, channels}) fuzz::put_file(path, bytes);
+    const std::string controls = app / "controls.res";
+    for (const std::string& path : {bookmarks, scrapbook, channels, controls})
+        fuzz::put_file(path, bytes);
 
     const RecordFile file(bookmarks);
     const std::vector<Record> records = file.records();
@@ -74,6 +78,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ChannelBook book(channels);
     const std::vector<std::string> names = book.names();
     if (!names.empty()) book.matching(names.front());
+
+    // The control library registered over whatever the file held is the one found.
+    const ControlRegistry registry(controls);
+    registry.find("Grabkit.FileDown");
+    fuzz::require(registry.add("Grabkit.FileDown", "/opt/presslane/libGrabkit.so"),
+                  "a control is registered");
+    fuzz::require(registry.find("Grabkit.FileDown") == "/opt/presslane/libGrabkit.so",
+                  "the registered library is found");
 
     // Every other record deleted: the rest stays byte for byte, blank lines go.
     std::size_t asked = 0;
