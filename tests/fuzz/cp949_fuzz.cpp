@@ -13,6 +13,7 @@ using namespace presslane;
 
 namespace {
 
+// Well-formed UTF-8: no stray or overlong sequence, no surrogate.
 bool valid_utf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
@@ -65,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool valid = text.find(kReplacement) == std::string::npos;
     if (valid) fuzz::require(cp949::encode(text) == bytes, "valid CP949 survives a round trip");
 
-    // The same bytes decoded chunk by chunk, as a download reads a body.
-    // Chunks of at least two bytes, so that a double-byte character fits in one.
+    // The same bytes decoded chunk by chunk, as a download reads a body; a chunk of at least two
+    // bytes, so that a double-byte character fits in one.
     const std::size_t chunk = size == 0 ? 2 : 2 + data[0] % 15;
     std::string chunked;
     for (std::size_t pos = 0; pos < bytes.size();) {

@@ -1,14 +1,17 @@
 // Any header text, Content-Length and body as the answers the download control gets (its header
 // request, then its body request). Whatever arrives, the control ends with exactly one of
-// OnComplete and OnError; it completes only on two "200" answers, and then the file holds the body
-// byte for byte; after an error no file is left at DownPath.
+// OnComplete and OnError; it completes only on two "200" answers and a body as long as its
+// Content-Length, and then the file holds the body byte for byte; after an error no file is left
+// at DownPath.
 //
 // Input: header text of the header request, NUL, its Content-Length, NUL, header text of the body
 // request, NUL, the body.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "fakes/fake_clock.h"
@@ -24,6 +27,19 @@ namespace {
 
 bool is_200(const std::string& header) {
     return header.size() >= 12 && header.compare(9, 3, "200") == 0;
+}
+
+// The Content-Length as a number when it is only digits between blanks and fits the control's
+// 32-bit sizes.
+std::optional<std::int64_t> length_of(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (text.size() > 10 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const std::int64_t n = std::stoll(std::string(text));
+    if (n > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return n;
 }
 
 }  // namespace
@@ -63,6 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (completed) {
         fuzz::require(is_200(head.header) && is_200(body.header), "only a 200 answer completes");
         fuzz::require(fuzz::file_bytes(path) == body.body, "a completed file holds the body");
+        const auto length = length_of(part[1]);
+        fuzz::require(!length || std::int64_t(body.body.size()) >= *length,
+                      "a body cut short never completes");
     } else {
         fuzz::require(!std::filesystem::exists(path), "a failed download leaves no file");
     }
