@@ -12,6 +12,8 @@ packages=(
     libsodium-dev minisign
     # tests
     libgtest-dev libgmock-dev libcpp-httplib-dev
+    # the fuzz targets: clang with its libFuzzer runtime
+    clang libclang-rt-14-dev
     # the certificate of the loopback https server
     libssl-dev
     # the peer of the download benchmark, and the update test's server probe

@@ -48,6 +48,18 @@ std::size_t utf8_length(unsigned char lead) {
     return 1;
 }
 
+// Length of the character that failed to encode: a whole UTF-8 sequence, or a single byte when
+// the bytes after its lead do not continue it, so a broken sequence never swallows the
+// separators and line breaks that follow it.
+std::size_t failed_length(std::string_view utf8) {
+    const std::size_t n = utf8_length(static_cast<unsigned char>(utf8.front()));
+    if (n > utf8.size()) return 1;
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((static_cast<unsigned char>(utf8[k]) & 0xC0) != 0x80) return 1;
+    }
+    return n;
+}
+
 }  // namespace
 
 std::string decode(std::string_view bytes) {
@@ -79,11 +91,9 @@ std::string encode(std::string_view utf8) {
                 continue;
             }
         }
-        // Skip the whole character that failed, so one unencodable character costs one "?".
-        const std::size_t n =
-            std::min(utf8_length(static_cast<unsigned char>(utf8.front())), utf8.size());
+        // One unencodable character, or one byte that is not UTF-8, costs one "?".
         out += '?';
-        utf8.remove_prefix(n);
+        utf8.remove_prefix(failed_length(utf8));
     }
     return out;
 }

@@ -33,6 +33,12 @@ TEST(Cp949, UnencodableCharactersBecomeOneQuestionMarkEach) {
     EXPECT_EQ(cp949::encode("x\xC3"), "x?");
 }
 
+TEST(Cp949, ABrokenUtf8SequenceCostsOnlyItsOwnBytes) {
+    // A lead byte whose character never comes must not take the separators after it along.
+    EXPECT_EQ(cp949::encode("a\xE1|b\r\n"), "a?|b\r\n");
+    EXPECT_EQ(cp949::encode("\xF0\x9F|\xC7"), "??|?");
+}
+
 TEST(Cp949, WholePrefixNeverSplitsADoubleByteCharacter) {
     const std::string text = "a" + kHangulCp949;  // 1 + 2 + 2 bytes
     EXPECT_EQ(cp949::whole_prefix(text, 2), 1u);
