@@ -30,7 +30,7 @@ DownloadForm::DownloadForm(const QString& title, const QString& cancel_caption) 
     bar->setGeometry(10, 190, 620, 20);
     bar->setRange(0, 100);
     bar->setValue(0);
-    progress_port_ = std::make_unique<ProgressBarControl>(bar);
+    progress_port_ = std::make_unique<PacedProgressBar>(bar);
 
     controls_.add(DownloadControl::Label1, new QLabel("파일크기 : ", this))
         ->setGeometry(10, 218, 70, 20);
