@@ -6,6 +6,7 @@
 
 #include "common/qt/widget_control_set.h"
 #include "update_client/download_controls.h"
+#include "update_client/qt/paced_label.h"
 #include "update_client/qt/paced_progress_bar.h"
 
 class QPlainTextEdit;
@@ -40,6 +41,7 @@ protected:
 private:
     WidgetControlSet controls_;
     std::unique_ptr<PacedProgressBar> progress_port_;
+    std::unique_ptr<PacedLabel> size_port_;
     QPlainTextEdit* log_;
     FileDownControl* down_;
     DownloadEvents* events_ = nullptr;

@@ -1,15 +1,11 @@
 #include "update_client/qt/paced_progress_bar.h"
 
-#include <algorithm>
-
 namespace presslane {
 
-PacedProgressBar::PacedProgressBar(QProgressBar* bar) : bar_(bar) {
-    next_frame_.setSingleShot(true);
-    next_frame_.callOnTimeout([this] {
-        if (pending_) show(*pending_);
-    });
-}
+PacedProgressBar::PacedProgressBar(QProgressBar* bar)
+    : bar_(bar), pacer_([this] {
+          if (pending_) show(*pending_);
+      }) {}
 
 int PacedProgressBar::max() const { return bar_ ? bar_->maximum() : 0; }
 
@@ -29,10 +25,8 @@ bool PacedProgressBar::set_max(int max) {
 
 bool PacedProgressBar::set_value(int value) {
     if (!bar_ || value < bar_->minimum() || value > bar_->maximum()) return false;
-    if (since_shown_.isValid() && since_shown_.elapsed() < kFrameMs) {
+    if (!pacer_.may_show_now()) {
         pending_ = value;
-        if (!next_frame_.isActive())
-            next_frame_.start(std::max<int>(0, kFrameMs - int(since_shown_.elapsed())));
         return true;
     }
     show(value);
@@ -41,8 +35,7 @@ bool PacedProgressBar::set_value(int value) {
 
 void PacedProgressBar::show(int value) {
     pending_.reset();
-    next_frame_.stop();
-    since_shown_.start();
+    pacer_.shown();
     if (bar_) bar_->setValue(value);
 }
 

@@ -2,12 +2,11 @@
 
 #include <optional>
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressBar>
-#include <QTimer>
 
 #include "common/control.h"
+#include "update_client/qt/frame_pacer.h"
 
 namespace presslane {
 
@@ -18,8 +17,6 @@ namespace presslane {
 // exact at every moment, and the bar always ends on the last value set.
 class PacedProgressBar : public ProgressBar {
 public:
-    static constexpr int kFrameMs = 16;
-
     explicit PacedProgressBar(QProgressBar* bar);
 
     int max() const override;
@@ -33,8 +30,7 @@ private:
     QPointer<QProgressBar> bar_;
     // Set, and not yet on the bar.
     std::optional<int> pending_;
-    QElapsedTimer since_shown_;
-    QTimer next_frame_;
+    FramePacer pacer_;
 };
 
 }  // namespace presslane

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTest>
 
+#include "update_client/qt/paced_label.h"
 #include "update_client/qt/paced_progress_bar.h"
 
 namespace presslane {
@@ -58,6 +60,33 @@ TEST(PacedProgressBar, BarGoneRefusesEverything) {
     EXPECT_FALSE(bar.set_max(10));
     EXPECT_EQ(bar.value(), 0);
     EXPECT_EQ(bar.max(), 0);
+}
+
+// The size display during a download: the first text reaches the label at once, a burst of
+// counts reaches it a few times and ends on the last, and the port reads the last text set at
+// every moment.
+TEST(PacedLabel, BurstReachesTheLabelOnceAFrameAndEndsOnTheLastText) {
+    QLabel widget("None");
+    widget.show();
+    PacedLabel label(&widget);
+    EXPECT_EQ(label.caption(), "None");
+
+    QString on_label = widget.text();
+    int texts_on_label = 0;
+    const auto set = [&](const std::string& text) {
+        label.set_caption(text);
+        ASSERT_EQ(label.caption(), text);
+        if (widget.text() != on_label) {
+            ++texts_on_label;
+            on_label = widget.text();
+        }
+    };
+    set("0 Byte");
+    EXPECT_EQ(widget.text(), "0 Byte");
+    for (int n = 1; n <= 20000; ++n) set(std::to_string(n) + " Byte");
+    EXPECT_LT(texts_on_label, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return widget.text() == "20000 Byte"; }, 2000));
+    EXPECT_EQ(label.caption(), "20000 Byte");
 }
 
 }  // namespace
