@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QQuickWindow>
 #include <QSessionManager>
 #include <QSocketNotifier>
 
@@ -45,6 +46,10 @@ int main(int argc, char** argv) {
     using namespace presslane;
     // A file size limit must fail the write that crosses it, not kill the program half-way.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The web views draw their pages into the window in software. On the default path a window
+    // holding a web view is composed with OpenGL as a whole on every repaint, so even the clock's
+    // tick once a second would redraw the entire window through the GL renderer.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QApplication app(argc, argv);
     // The media player reads numbers in the C locale.
     std::setlocale(LC_NUMERIC, "C");

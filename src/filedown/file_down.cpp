@@ -1,5 +1,6 @@
 #include "filedown/file_down.h"
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -203,22 +204,23 @@ void FileDown::write_body() {
         return;
     }
     std::setvbuf(file.get(), buffer.data(), _IOFBF, buffer.size());
+    std::array<std::uint8_t, kChunkBytes> chunk;
     for (;;) {
-        const std::vector<std::uint8_t> chunk = net_->GetChunkBytes(kChunkBytes);
+        const std::size_t got = net_->GetChunkBytes(chunk);
         pump_.process_pending();
         if (!*alive) {
             file.reset();
             remove_file(path);
             return;
         }
-        const bool last = chunk.empty();
+        const bool last = got == 0;
         if (!last) {
-            if (std::fwrite(chunk.data(), 1, chunk.size(), file.get()) != chunk.size()) {
+            if (std::fwrite(chunk.data(), 1, got, file.get()) != got) {
                 file.reset();
                 give_up(kFileWrite, "파일을 쓸 수 없음");
                 return;
             }
-            received += static_cast<std::int64_t>(chunk.size());
+            received += static_cast<std::int64_t>(got);
         }
         raise_download(received, size_known_ ? file_size_ : 0);
         if (!*alive) {

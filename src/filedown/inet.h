@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
-#include <vector>
 
 namespace presslane {
 
@@ -54,8 +54,10 @@ public:
     // The next part of the held body, at most max_bytes bytes, decoded from CP949. A double-byte
     // character is never split between two chunks. Empty when the body is exhausted.
     virtual std::string GetChunkText(std::size_t max_bytes) = 0;
-    // The next part of the held body as bytes, at most max_bytes; empty when exhausted.
-    virtual std::vector<std::uint8_t> GetChunkBytes(std::size_t max_bytes) = 0;
+    // Copies the next part of the held body, at most out.size() bytes, into out and returns how
+    // many it copied; 0 when the body is exhausted. The caller's buffer serves every chunk, so a
+    // long body costs no allocation per chunk.
+    virtual std::size_t GetChunkBytes(std::span<std::uint8_t> out) = 0;
 
     // Number and text of the last error (0 and empty after a request that got a response).
     virtual int ResponseCode() const = 0;

@@ -1,5 +1,7 @@
 #include "media/verified_list.h"
 
+#include <array>
+
 #include "common/event_pump.h"
 #include "common/file_write.h"
 #include "filedown/inet.h"
@@ -27,9 +29,9 @@ void refresh_verified_list(Inet& inet, EventPump& pump, const std::string& addre
     // trip through text would change what does not decode.
     std::string bytes;
     if (status_ok(inet.GetHeader())) {
-        for (auto piece = inet.GetChunkBytes(1024); !piece.empty();
-             piece = inet.GetChunkBytes(1024))
-            bytes.append(piece.begin(), piece.end());
+        std::array<std::uint8_t, 1024> piece;
+        for (std::size_t got; (got = inet.GetChunkBytes(piece)) != 0;)
+            bytes.append(piece.begin(), piece.begin() + got);
     }
     // Replaced in one step, so a crash or a full disk never leaves a half-written list.
     write_file_atomically(file, bytes + "\r\n");

@@ -1,5 +1,6 @@
 #include "update_client/release_installer.h"
 
+#include <array>
 #include <cstring>
 #include <fstream>
 
@@ -92,10 +93,11 @@ std::optional<std::string> ReleaseInstaller::fetch_signature(const std::string& 
     const std::string header = net_.GetHeader();
     if (header.size() < 12 || header.substr(9, 3) != "200") return std::nullopt;
     std::string text;
+    std::array<std::uint8_t, 1024> chunk;
     for (;;) {
-        const std::vector<std::uint8_t> chunk = net_.GetChunkBytes(1024);
-        if (chunk.empty()) break;
-        text.append(chunk.begin(), chunk.end());
+        const std::size_t got = net_.GetChunkBytes(chunk);
+        if (got == 0) break;
+        text.append(chunk.begin(), chunk.begin() + got);
         if (text.size() > kMaxSignatureBytes) return std::nullopt;
     }
     return text;

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -84,9 +85,10 @@ struct FakeInet : Inet {
         pos_ += n;
         return out;
     }
-    std::vector<std::uint8_t> GetChunkBytes(std::size_t max_bytes) override {
-        const std::string piece = GetChunkText(max_bytes);
-        return {piece.begin(), piece.end()};
+    std::size_t GetChunkBytes(std::span<std::uint8_t> out) override {
+        const std::string piece = GetChunkText(out.size());
+        std::copy(piece.begin(), piece.end(), out.begin());
+        return piece.size();
     }
     int ResponseCode() const override { return current_.code; }
     std::string ResponseInfo() const override { return current_.info; }

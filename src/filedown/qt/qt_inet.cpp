@@ -39,6 +39,9 @@ constexpr qint64 kReadBufferBytes = qint64(1) << 20;
 // into the block and the copy out of it: with megabyte blocks the kernel's copies of the same
 // bytes took several times as long.
 constexpr qint64 kSpoolBlockBytes = qint64(1) << 16;
+// The part of the spool file already read goes back to the file system in steps of this size:
+// a step per block would cost a call into the file system for every 64 kB copied.
+constexpr qint64 kReleaseBytes = qint64(1) << 22;
 
 // Only http and https are served; QNetworkAccessManager would also open file: and data: addresses,
 // whose replies carry no status line for the callers to read.
@@ -246,12 +249,12 @@ std::string QtInet::GetChunkText(std::size_t max_bytes) {
     return cp949::decode(rest.substr(0, n));
 }
 
-std::vector<std::uint8_t> QtInet::GetChunkBytes(std::size_t max_bytes) {
-    if (executing_) return {};
-    const QByteArrayView part = read_body(qint64(max_bytes));
+std::size_t QtInet::GetChunkBytes(std::span<std::uint8_t> out) {
+    if (executing_) return 0;
+    const QByteArrayView part = read_body(qint64(out.size()));
     read_pos_ += part.size();
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(part.data());
-    return {bytes, bytes + part.size()};
+    std::copy(part.begin(), part.end(), reinterpret_cast<char*>(out.data()));
+    return std::size_t(part.size());
 }
 
 int QtInet::ResponseCode() const { return error_code_; }
@@ -441,9 +444,10 @@ QByteArrayView QtInet::read_body(qint64 max_bytes) {
 
 void QtInet::release_read_part() {
     // Chunks are never read twice: the part before the current block goes back to the file system
-    // at once, so it is neither written out to disk nor does it hold twice the download's size of
-    // disk space while the copy runs. A file system that cannot punch holes keeps it until the end.
-    if (ahead_pos_ <= released_) return;
+    // as the copy goes on, so it is neither written out to disk nor does it hold twice the
+    // download's size of disk space while the copy runs. A file system that cannot punch holes
+    // keeps it until the end.
+    if (ahead_pos_ - released_ < kReleaseBytes) return;
     if (::fallocate(body_->handle(), FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, released_,
                     ahead_pos_ - released_) == 0)
         released_ = ahead_pos_;

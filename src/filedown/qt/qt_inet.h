@@ -54,7 +54,7 @@ public:
     std::string GetHeader() const override;
     std::string GetHeader(const std::string& name) const override;
     std::string GetChunkText(std::size_t max_bytes) override;
-    std::vector<std::uint8_t> GetChunkBytes(std::size_t max_bytes) override;
+    std::size_t GetChunkBytes(std::span<std::uint8_t> out) override;
     int ResponseCode() const override;
     std::string ResponseInfo() const override;
     void Cancel() override;

@@ -52,6 +52,11 @@ MpvPlayer::MpvPlayer(QWidget* parent, const char* audio_outputs) : QWidget(paren
                                                            {"input-vo-keyboard", "no"},
                                                            {"osc", "no"},
                                                            {"ytdl", "no"},
+                                                           // Scripts that only serve mpv's own keys
+                                                           // and config: idle, they still wake.
+                                                           {"load-stats-overlay", "no"},
+                                                           {"load-osd-console", "no"},
+                                                           {"load-auto-profiles", "no"},
                                                            {"network-timeout", "15"},
                                                            {"audio-display", "no"}};
     for (const auto& [name, value] : options) mpv_set_option_string(mpv_, name, value);

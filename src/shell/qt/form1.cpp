@@ -215,6 +215,11 @@ void Form1::build_category_row() {
     pal.setColor(QPalette::WindowText, Qt::white);
     clock->setPalette(pal);
     place(clock, 14040, 165, 1095, 240);
+    // The clock is rewritten every second. Filled with the bar's colour it is opaque, so a tick
+    // repaints the label alone and not the bar beneath it; at a fixed size a new text never asks
+    // the bar to lay itself out again.
+    clock->setAutoFillBackground(true);
+    clock->setFixedSize(clock->size());
 }
 
 void Form1::build_address_bar() {

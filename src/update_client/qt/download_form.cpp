@@ -30,12 +30,16 @@ DownloadForm::DownloadForm(const QString& title, const QString& cancel_caption) 
     bar->setGeometry(10, 190, 620, 20);
     bar->setRange(0, 100);
     bar->setValue(0);
-    progress_port_ = std::make_unique<ProgressBarControl>(bar);
+    progress_port_ = std::make_unique<PacedProgressBar>(bar);
 
     controls_.add(DownloadControl::Label1, new QLabel("파일크기 : ", this))
         ->setGeometry(10, 218, 70, 20);
-    controls_.add(DownloadControl::SizeInfo, new QLabel("None", this))
-        ->setGeometry(80, 218, 300, 20);
+    auto* size = new QLabel("None", this);
+    const std::string_view size_name = Controls<DownloadControl>::name(DownloadControl::SizeInfo);
+    size->setObjectName(QString::fromUtf8(size_name.data(), qsizetype(size_name.size())));
+    size->setGeometry(80, 218, 300, 20);
+    size_port_ = std::make_unique<PacedLabel>(size);
+    controls_.add(DownloadControl::SizeInfo, *size_port_);
 
     auto* start =
         controls_.add(DownloadControl::update_start, new QPushButton("수동으로 업데이트", this));

@@ -4,9 +4,10 @@
 
 #include <QDialog>
 
-#include "common/qt/progress_bar_control.h"
 #include "common/qt/widget_control_set.h"
 #include "update_client/download_controls.h"
+#include "update_client/qt/paced_label.h"
+#include "update_client/qt/paced_progress_bar.h"
 
 class QPlainTextEdit;
 
@@ -39,7 +40,8 @@ protected:
 
 private:
     WidgetControlSet controls_;
-    std::unique_ptr<ProgressBarControl> progress_port_;
+    std::unique_ptr<PacedProgressBar> progress_port_;
+    std::unique_ptr<PacedLabel> size_port_;
     QPlainTextEdit* log_;
     FileDownControl* down_;
     DownloadEvents* events_ = nullptr;
