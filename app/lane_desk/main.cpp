@@ -9,6 +9,8 @@
 #include <QQuickWindow>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <QWebEngineProfile>
 
 #include "common/endpoints.h"
 #include "common/qt/qt_clock.h"
@@ -22,6 +24,9 @@
 #include "update_client/qt/update_check.h"
 
 namespace {
+
+// How far into the splash's one-second wait the web engine starts.
+constexpr int kEngineStartDelayMs = 100;
 
 int signal_pipe[2] = {-1, -1};
 
@@ -89,6 +94,19 @@ int main(int argc, char** argv) {
              if (main_window && !main_window->form().isVisible()) main_window->form().show();
          },
          {}});
+    // The web engine takes a good part of a second to start, and the main window's browsers need
+    // it. It starts while the splash waits its second: a moment into the wait, once the splash has
+    // been drawn and its routine's first pass over pending events (which comes before the wait) is
+    // done. The wait goes by the clock, so it still ends when it would have.
+    QObject::connect(
+        splash, &StartForm::activated, &app,
+        [&app] {
+            QTimer::singleShot(kEngineStartDelayMs, &app, [] {
+                QWebEngineProfile::defaultProfile();
+                catch_close_signals();
+            });
+        },
+        Qt::SingleShotConnection);
     splash->show();
 
     auto close_main = [&] {

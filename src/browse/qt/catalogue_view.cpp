@@ -197,9 +197,8 @@ void CatalogueView::build_menus(QWidget* client) {
             auto* logo = controls_.add(catalogue::logo_control(item.array, menu.logo_member),
                                        new ClickLabel({}, frame));
             place(logo, logo_left, y, kLogoWidth, kLogoHeight);
-            logo->setPixmap(logo_tile(name, colour, logo->width(), logo->height()));
             if (item.tooltip) logo->setToolTip(QString::fromUtf8(item.tooltip));
-            logos_.push_back({logo, item.array, menu.logo_member});
+            logos_.push_back({logo, item.array, menu.logo_member, frame, name, colour});
             y += kLogoStep;
         }
         const int column = (menu.family - 11);
@@ -207,6 +206,7 @@ void CatalogueView::build_menus(QWidget* client) {
               menu.family == 15 ? 1400 : 1395, y - kLogoStep + kLogoHeight + kMenuPadding);
         frame->hide();
         frame->raise();
+        frame->installEventFilter(this);
     }
     // The two empty menus exist but are never shown.
     for (const char* name : catalogue::kEmptyMenus) {
@@ -229,7 +229,18 @@ void CatalogueView::connect_to(SiteCatalogue& catalogue, SpecialPages& special, 
     connect(commands_[3], &ClickLabel::clicked, this, [&special] { special.Image31_Click(); });
 }
 
+void CatalogueView::draw_logos(QObject* menu) {
+    for (Logo& logo : logos_) {
+        if (logo.menu != menu || logo.drawn) continue;
+        logo.label->setPixmap(
+            logo_tile(logo.name, logo.colour, logo.label->width(), logo.label->height()));
+        logo.drawn = true;
+    }
+}
+
 bool CatalogueView::eventFilter(QObject* watched, QEvent* event) {
+    // A menu is shown before it paints: its logos are drawn in time for its first paint.
+    if (event->type() == QEvent::Show) draw_logos(watched);
     if (event->type() == QEvent::MouseMove && catalogue_ != nullptr) {
         const auto label = std::find(labels_.begin(), labels_.end(), watched);
         if (label != labels_.end()) {

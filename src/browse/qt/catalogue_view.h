@@ -3,12 +3,13 @@
 #include <array>
 #include <vector>
 
+#include <QColor>
 #include <QObject>
 #include <QPixmap>
+#include <QString>
 
 #include "common/qt/widget_control_set.h"
 
-class QColor;
 class QWidget;
 
 namespace presslane {
@@ -48,11 +49,17 @@ private:
         ClickLabel* label;
         int array;
         int member;
+        // Drawn when its menu is first shown: most menus are never opened in a session.
+        QWidget* menu;
+        QString name;
+        QColor colour;
+        bool drawn = false;
     };
 
     void build_bars(const Bars& bars);
     void build_menus(QWidget* client);
     void build_start_pane(QWidget* client, QWidget* frame);
+    void draw_logos(QObject* menu);
 
     WidgetControlSet& controls_;
     // The category labels by the position of their menu in catalogue::menus().

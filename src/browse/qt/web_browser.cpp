@@ -26,6 +26,7 @@ namespace presslane {
 namespace {
 
 constexpr int kProgressMax = 100;
+constexpr char kBlankPage[] = "about:blank";
 // The engine renders the whole page to PDF before it paints the printer; a long article takes a
 // few seconds. Past this the print is given up so a modal dialog never hangs on it.
 constexpr int kPrintTimeoutMs = 120000;
@@ -118,7 +119,21 @@ QUrl WebBrowser::resolve_address(const std::string& address) {
 void WebBrowser::navigate(const std::string& address) {
     const QUrl url = resolve_address(address);
     if (url.isEmpty()) return;
+    if (deferring_ && url == QUrl(kBlankPage)) {
+        blank_owed_ = true;
+        return;
+    }
+    start_engine();
     load_address(url);
+}
+
+void WebBrowser::start_engine() {
+    if (!deferring_) return;
+    deferring_ = false;
+    if (blank_owed_) {
+        blank_owed_ = false;
+        load_address(QUrl(kBlankPage));
+    }
 }
 
 void WebBrowser::load_address(const QUrl& url) {
@@ -132,18 +147,20 @@ void WebBrowser::load_address(const QUrl& url) {
     load(url);
 }
 
+// A browser that has loaded nothing yet has no history.
 void WebBrowser::go_back() {
-    if (history()->canGoBack()) back();
+    if (!deferring_ && history()->canGoBack()) back();
 }
 
 void WebBrowser::go_forward() {
-    if (history()->canGoForward()) forward();
+    if (!deferring_ && history()->canGoForward()) forward();
 }
 
 // Both dialogs run a nested event loop, inside which the host may close its window: they are
 // parented to this browser and guarded, and a printer the engine may still be writing into after
 // a timed-out print is left alive rather than freed under it.
 void WebBrowser::print_preview() {
+    start_engine();
     QPointer<WebBrowser> self(this);
     auto* printer = new QPrinter;
     QPointer<QPrintPreviewDialog> dialog = new QPrintPreviewDialog(printer, this);
@@ -154,6 +171,7 @@ void WebBrowser::print_preview() {
 }
 
 void WebBrowser::print() {
+    start_engine();
     QPointer<WebBrowser> self(this);
     auto* printer = new QPrinter;
     QPointer<QPrintDialog> dialog = new QPrintDialog(printer, this);
@@ -186,17 +204,23 @@ void WebBrowser::print_and_wait(QPrinter* printer) {
     if (!finished) print_stuck_ = true;
 }
 
-std::string WebBrowser::location_name() const { return title().toStdString(); }
+std::string WebBrowser::location_name() const {
+    // The engine names a blank page by its address.
+    return blank_owed_ ? kBlankPage : title().toStdString();
+}
 
 // The address as the browser sends it (every reserved or non-ASCII character percent-encoded, an
 // international host in its ASCII form), so a stored address opens the very same page again.
-std::string WebBrowser::location_url() const { return url().toEncoded().toStdString(); }
+std::string WebBrowser::location_url() const {
+    return blank_owed_ ? kBlankPage : url().toEncoded().toStdString();
+}
 
 void WebBrowser::set_silent(bool silent) { page_->set_silent(silent); }
 
 bool WebBrowser::fill_fields(const std::string& page,
                              const std::vector<std::pair<std::string, std::string>>& name_value) {
-    if (page.empty() || name_value.empty()) return false;
+    // The blank page has no origin of its own, so nothing is filled while it is all there is.
+    if (deferring_ || page.empty() || name_value.empty()) return false;
     QJsonArray fields;
     for (const auto& [name, value] : name_value)
         fields.append(QJsonArray{QString::fromStdString(name), QString::fromStdString(value)});
@@ -240,6 +264,11 @@ void WebBrowser::childEvent(QChildEvent* event) {
     if ((event->added() || event->polished()) && event->child()->isWidgetType())
         event->child()->installEventFilter(this);
     QWebEngineView::childEvent(event);
+}
+
+void WebBrowser::showEvent(QShowEvent* event) {
+    start_engine();
+    QWebEngineView::showEvent(event);
 }
 
 void WebBrowser::watch_render_widget() {
@@ -287,6 +316,9 @@ void WebBrowser::open_new_window(QWebEngineNewWindowRequest& request) {
     // lets the popup open in a window of its own, so window.open() still succeeds in the page.
     auto* browser = dynamic_cast<WebBrowser*>(target);
     if (browser && browser->page_->profile() == page_->profile()) {
+        // The popup's page takes the place of whatever the browser held or owed.
+        browser->deferring_ = false;
+        browser->blank_owed_ = false;
         request.openIn(browser->page_);
         // The adopted page brings its own audio state.
         if (browser->muted_) browser->page_->setAudioMuted(true);

@@ -34,7 +34,7 @@ public:
     // The view's own asynchronous print stays reachable beside the port's print().
     using QWebEngineView::print;
 
-    bool has_document() const override { return has_document_; }
+    bool has_document() const override { return has_document_ || blank_owed_; }
     std::string location_name() const override;
     std::string location_url() const override;
     bool busy() const override { return busy_ || starting_; }
@@ -48,6 +48,11 @@ public:
     WebPage* web_page() const { return page_; }
     // A muted browser plays no sound, also from a page a popup hands over to it.
     void set_audio_muted(bool muted);
+    // For a browser that stays hidden until a person needs it: the blank page it is asked for
+    // before it is first shown is only noted, and no page process starts for it. The blank page
+    // loads when the browser is shown or asked to go anywhere else, before that; until then it
+    // reports the blank page as its document, and none of that load's events.
+    void defer_blank_until_shown() { deferring_ = true; }
 
     // The address navigate() loads for what a user typed; empty when it loads nothing.
     static QUrl resolve_address(const std::string& address);
@@ -55,6 +60,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void childEvent(QChildEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void on_load_started();
@@ -64,6 +70,8 @@ private:
     void open_new_window(QWebEngineNewWindowRequest& request);
     void watch_render_widget();
     void print_and_wait(QPrinter* printer);
+    // Ends the deferral: loads the blank page it owes, if any.
+    void start_engine();
 
     WebPage* page_;
     WidgetControl control_;
@@ -77,6 +85,10 @@ private:
     bool muted_ = false;
     // A print that never reported back: the engine refuses further prints until it does.
     bool print_stuck_ = false;
+    // Nothing asked of the engine yet (defer_blank_until_shown), and whether the blank page is
+    // owed.
+    bool deferring_ = false;
+    bool blank_owed_ = false;
 };
 
 }  // namespace presslane

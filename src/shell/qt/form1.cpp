@@ -130,8 +130,10 @@ void Form1::build_browsers() {
     list_view1_->setRootIsDecorated(false);
     list_view1_->hide();
 
+    // The scrap preview is seen only with the scrapbook pane: its page process waits for that.
     web2_ = new WebBrowser(client_);
     web2_->setObjectName("WebBrowser2");
+    web2_->defer_blank_until_shown();
     controls_.add(MainControl::WebBrowser2, web2_->control());
     web2_->hide();
 

@@ -112,6 +112,7 @@ void StartForm::changeEvent(QEvent* event) {
         // The routine runs from the event loop, not inside this handler, so the activation event
         // finishes before the routine's nested waits begin.
         QTimer::singleShot(0, this, [this] { activate(); });
+        emit activated();
     }
 }
 

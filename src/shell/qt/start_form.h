@@ -22,6 +22,10 @@ public:
 
     SplashController& controller() { return splash_; }
 
+signals:
+    // The splash became the active window; its activation routine runs next, from the event loop.
+    void activated();
+
 protected:
     void changeEvent(QEvent* event) override;
 

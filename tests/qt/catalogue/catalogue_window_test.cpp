@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -154,6 +155,13 @@ TEST_F(CatalogueWindow, MenuDropsFromItsLabelStaysOverItselfAndALogoOpensItsSite
     EXPECT_EQ(menu->geometry().left(), label->mapTo(w.centralWidget(), QPoint(0, 0)).x());
     EXPECT_GE(menu->geometry().top(),
               label->mapTo(w.centralWidget(), QPoint(0, 0)).y() + label->height() - 1);
+    // Its logos are drawn: the site's name in white on the menu's tint.
+    const QImage tile = logo->grab().toImage();
+    bool letters = false;
+    for (int y = 0; y < tile.height() && !letters; ++y)
+        for (int x = 0; x < tile.width() && !letters; ++x)
+            letters = tile.pixelColor(x, y) == Qt::white;
+    EXPECT_TRUE(letters);
     move_over(logo, {5, 5});
     EXPECT_TRUE(menu->isVisible());
     // The bar's background between the labels closes it.

@@ -18,6 +18,7 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
+#include <QWebEnginePage>
 
 #include "browse/qt/web_browser.h"
 #include "common/qt/qt_clock.h"
@@ -96,6 +97,24 @@ TEST_F(MainWindowOnWebEngine, FirstStartOpensTheDefaultStartPageAndShowsItsTitle
     EXPECT_NEAR(control(MainControl::Form1).left(), 3200, 15);
     EXPECT_NEAR(control(MainControl::Form1).width(), work.width - 3200, 15);
     EXPECT_NEAR(control(MainControl::Form1).height(), work.height - 380, 15);
+}
+
+// The scrap preview browser is asked for the blank page by the load sequence but is seen only with
+// the scrapbook: no page process runs for it until the scrapbook is first shown.
+TEST_F(MainWindowOnWebEngine, ScrapPreviewStartsItsPageProcessWithTheScrapbook) {
+    controller().Form_Load();
+    ASSERT_TRUE(pump_until([&] { return control(MainControl::Label26).caption() == "완료"; }));
+    WebBrowser& preview = window().WebBrowser2();
+    EXPECT_NE(window().WebBrowser1().page()->renderProcessPid(), 0);
+    EXPECT_EQ(preview.page()->renderProcessPid(), 0);
+    EXPECT_EQ(preview.location_url(), "about:blank");
+
+    controller().host().Toolbar1_ButtonClick(6);
+    ASSERT_TRUE(preview.isVisible());
+    EXPECT_TRUE(pump_until([&] { return preview.page()->renderProcessPid() != 0; }));
+    EXPECT_TRUE(pump_until([&] { return preview.has_document() && !preview.busy(); }));
+    EXPECT_EQ(preview.location_url(), "about:blank");
+    EXPECT_EQ(preview.page()->url().toString().toStdString(), "about:blank");
 }
 
 TEST_F(MainWindowOnWebEngine, EnterInTheAddressBoxNavigatesWhatWasTyped) {
