@@ -3,7 +3,7 @@
 namespace presslane {
 
 PacedLabel::PacedLabel(QLabel* label)
-    : label_(label), caption_(label_.caption()), pacer_([this] {
+    : WidgetControl(label), caption_(WidgetControl::caption()), pacer_([this] {
           if (waiting_) show();
       }) {}
 
@@ -20,7 +20,7 @@ void PacedLabel::set_caption(const std::string& text) {
 void PacedLabel::show() {
     waiting_ = false;
     pacer_.shown();
-    label_.set_caption(caption_);
+    WidgetControl::set_caption(caption_);
 }
 
 }  // namespace presslane

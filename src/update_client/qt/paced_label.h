@@ -4,7 +4,6 @@
 
 #include <QLabel>
 
-#include "common/control.h"
 #include "common/qt/widget_control.h"
 #include "update_client/qt/frame_pacer.h"
 
@@ -16,29 +15,16 @@ namespace presslane {
 // changes, at most once a frame, and the newest text a frame later: the caption the port reports
 // is the last one set at every moment, and the label always ends on it. Everything else is the
 // label's own.
-class PacedLabel : public Control {
+class PacedLabel : public WidgetControl {
 public:
     explicit PacedLabel(QLabel* label);
 
-    bool visible() const override { return label_.visible(); }
-    void set_visible(bool visible) override { label_.set_visible(visible); }
-    int left() const override { return label_.left(); }
-    int top() const override { return label_.top(); }
-    int width() const override { return label_.width(); }
-    int height() const override { return label_.height(); }
-    void set_left(int twips) override { label_.set_left(twips); }
-    void set_top(int twips) override { label_.set_top(twips); }
-    void set_width(int twips) override { label_.set_width(twips); }
-    void set_height(int twips) override { label_.set_height(twips); }
     std::string caption() const override { return caption_; }
     void set_caption(const std::string& text) override;
-    std::string tooltip() const override { return label_.tooltip(); }
-    void set_tooltip(const std::string& text) override { label_.set_tooltip(text); }
 
 private:
     void show();
 
-    WidgetControl label_;
     // The last text set; on the label unless waiting is set.
     std::string caption_;
     bool waiting_ = false;
