@@ -12,27 +12,17 @@
 #include <string>
 #include <thread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include "raw_http.h"
 
 namespace {
 
 using namespace std::chrono_literals;
+using raw_http::send_all;
 
 std::string mode;
-
-bool send_all(int fd, const std::string& bytes) {
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0) return false;
-        sent += std::size_t(n);
-    }
-    return true;
-}
 
 // Holds the connection open, answering nothing, until the client hangs up.
 void hold(int fd) {
@@ -42,18 +32,7 @@ void hold(int fd) {
 }
 
 void serve(int fd) {
-    std::string request;
-    char buffer[4096];
-    while (request.find("\r\n\r\n") == std::string::npos && request.size() < 16384) {
-        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
-        if (n <= 0) break;
-        request.append(buffer, std::size_t(n));
-    }
-    const std::size_t space = request.find(' ');
-    const std::string path =
-        space == std::string::npos
-            ? ""
-            : request.substr(space + 1, request.find(' ', space + 1) - space - 1);
+    const std::string path = raw_http::read_request_path(fd);
     std::printf("GET %s\n", path.c_str());
     std::fflush(stdout);
     const std::string body = "d|가짜 방송|http://127.0.0.1/hostile\r\n";
@@ -87,16 +66,8 @@ int main(int argc, char** argv) {
     const int port = std::atoi(argv[1]);
     mode = argv[2];
     const int seconds = std::atoi(argv[3]);
-    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const int yes = 1;
-    ::setsockopt(listener, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(std::uint16_t(port));
-    ::inet_pton(AF_INET, "127.0.0.1", &a.sin_addr);
-    if (::bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        ::listen(listener, 16) != 0)
-        return 1;
+    const int listener = raw_http::listen_on("127.0.0.1", port);
+    if (listener < 0) return 1;
     std::thread([seconds] {
         std::this_thread::sleep_for(std::chrono::seconds(seconds));
         std::_Exit(0);

@@ -24,15 +24,16 @@
 #include <string>
 #include <thread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "raw_http.h"
+
 namespace {
 
 using namespace std::chrono_literals;
+using raw_http::send_all;
 
 std::string folder;
 std::string fault_file;
@@ -49,16 +50,6 @@ std::string fault() {
     std::string word;
     in >> word;
     return word;
-}
-
-bool send_all(int fd, const std::string& bytes) {
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0) return false;
-        sent += std::size_t(n);
-    }
-    return true;
 }
 
 // Waits, up to the time given, for the client to hang up; true when it did.
@@ -138,18 +129,7 @@ int serve_signature(int fd, const std::string& name, const std::string& mode) {
 }
 
 void serve(int fd) {
-    std::string request;
-    char buffer[4096];
-    while (request.find("\r\n\r\n") == std::string::npos && request.size() < 16384) {
-        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
-        if (n <= 0) break;
-        request.append(buffer, std::size_t(n));
-    }
-    const std::size_t space = request.find(' ');
-    const std::string path =
-        space == std::string::npos
-            ? ""
-            : request.substr(space + 1, request.find(' ', space + 1) - space - 1);
+    const std::string path = raw_http::read_request_path(fd);
     const std::string upgrade = "/soft/lane_desk/upgrade/";
     const std::string mode = fault();
     int status = 404;
@@ -173,19 +153,6 @@ void serve(int fd) {
     ::close(fd);
 }
 
-int listen_on(const char* address) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const int yes = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(std::uint16_t(port));
-    ::inet_pton(AF_INET, address, &a.sin_addr);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, 16) != 0)
-        return -1;
-    return fd;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -194,8 +161,8 @@ int main(int argc, char** argv) {
     folder = argv[2];
     fault_file = argv[3];
     const int seconds = std::atoi(argv[4]);
-    pollfd listeners[2] = {{listen_on("127.0.0.1"), POLLIN, 0},
-                           {listen_on("127.0.0.2"), POLLIN, 0}};
+    pollfd listeners[2] = {{raw_http::listen_on("127.0.0.1", port), POLLIN, 0},
+                           {raw_http::listen_on("127.0.0.2", port), POLLIN, 0}};
     if (listeners[0].fd < 0 || listeners[1].fd < 0) return 1;
     std::thread([seconds] {
         std::this_thread::sleep_for(std::chrono::seconds(seconds));
