@@ -9,21 +9,8 @@ build="$(cd "${1:?build folder}" && pwd)"
 rounds="${2:-3}"
 window="${3:-15}"
 settle="${4:-20}"
-source "$(dirname "${BASH_SOURCE[0]}")/../scripts/desktop.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/bench_lib.sh"
 
-work=$(mktemp -d)
-app="$work/PressLane"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# The program may come from another build (BENCH_PROGRAM_BUILD, e.g. an older revision's), measured
-# against the same peer and servers of BUILD_FOLDER.
-program_build="$(cd "${BENCH_PROGRAM_BUILD:-$build}" && pwd)"
-
-cmake --install "$program_build" --prefix "$app" >/dev/null || { echo "install failed"; exit 1; }
 "$build/tests/e2e/e2e_page_server" 100000 >"$work/port" &
 pids+=("$!")
 for _ in $(seq 1 50); do [ -s "$work/port" ] && break; sleep 0.1; done

@@ -12,22 +12,9 @@ set -uo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
 rounds="${2:-5}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-source "$here/../scripts/desktop.sh"
-
-work=$(mktemp -d)
-app="$work/PressLane"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# The program may come from another build (BENCH_PROGRAM_BUILD, e.g. an older revision's), measured
-# against the same peer and servers of BUILD_FOLDER.
-program_build="$(cd "${BENCH_PROGRAM_BUILD:-$build}" && pwd)"
+source "$here/bench_lib.sh"
 
 port=$(sed -n 's/^PRESSLANE_TEST_SERVER_PORT:[A-Z]*=//p' "$program_build/CMakeCache.txt")
-cmake --install "$program_build" --prefix "$app" >/dev/null || { echo "install failed"; exit 1; }
 cp "$program_build/tests/e2e/lane_desk_loopback" "$app/lane_desk" || exit 1
 # The product server and the start page on loopback: nothing waits for a host that is not there.
 "$build/tests/e2e/e2e_articles_server" 100000 "$work/server.log" "$port" >"$work/port" &
