@@ -19,6 +19,7 @@ declare -A below=(
     [search]="common browse"
     [settings]="common browse"
     [shell]="common browse media"
+    [server]="common browse"
 )
 
 breaches=0

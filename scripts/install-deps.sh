@@ -24,6 +24,8 @@ packages=(
     xclip
     # Korean text
     fonts-noto-cjk
+    # the product server: mail to the operator's SMTP relay, and the SMTP sink of its test
+    libcurl4-openssl-dev python3-aiosmtpd
 )
 missing=()
 for p in "${packages[@]}"; do
