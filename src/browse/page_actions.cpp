@@ -3,8 +3,8 @@
 #include "browse/browser.h"
 #include "browse/catalogue.h"
 #include "common/dialogs.h"
-#include "common/endpoints.h"
 #include "common/event_pump.h"
+#include "common/percent_encode.h"
 
 namespace presslane {
 
@@ -21,7 +21,7 @@ void SpecialPages::call(const std::function<void()>& hook) {
 }
 
 std::string SpecialPages::translated(const std::string& paper) const {
-    return addresses_.translation_gateway + "/j2k.php/korean/" + endpoints::host_of(paper) + "/";
+    return addresses_.translation_gateway + percent_encode(paper);
 }
 
 void SpecialPages::translation_prompt(const catalogue::Item& entry) {

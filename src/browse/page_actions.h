@@ -19,7 +19,9 @@ struct Item;
 class SpecialPages {
 public:
     struct Addresses {
-        std::string translation_gateway;  // base address, no trailing "/"
+        // The translation service's address, to which the paper's address, percent-encoded, is
+        // appended.
+        std::string translation_gateway;
         std::string all_newspapers;
         std::string home_page;
         std::string ranking;

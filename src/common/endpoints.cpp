@@ -38,19 +38,25 @@ std::string main_program() { return product_server() + "/soft/lane_desk/upgrade/
 
 std::string mail_form() { return product_server() + "/soft/lane_desk/sendmail.php"; }
 
-// The portal's page-translation gateway; the service has since closed, the address is kept as the
-// one its path scheme belongs to.
-std::string translation_gateway() { return "http://j2k.naver.com"; }
+// The portal gateway that translated Japanese pages has closed; a portal's web-page translation
+// takes its place and shows the paper translated into Korean.
+std::string translation_gateway() {
+    return "https://translate.google.com/translate?sl=ja&tl=ko&u=";
+}
 
 std::string all_newspapers() {
     return product_server() + "/soft/lane_desk/radio_guide/all_newspaper01.html";
 }
 
-// The ranking service has closed; its address is kept as the one its path belongs to.
-std::string ranking() { return "https://www.alexa.com/site/ds/top_sites?ts_mode=lang&lang=ko"; }
+// The ranking service of the top sites in Korean has closed; a web-traffic ranking of the sites
+// most visited in Korea serves the same purpose.
+std::string ranking() { return "https://www.similarweb.com/top-websites/south-korea/"; }
 
-std::string breaking_news() { return "https://www.yonhapnews.co.kr/services/0300000000.html"; }
+// The news agency moved to its own domain; its list of the latest articles replaces the old
+// breaking-news page.
+std::string breaking_news() { return "https://www.yna.co.kr/news"; }
 
+// Current: the press foundation's search of articles of every national paper.
 std::string article_search() { return "https://www.bigkinds.or.kr/"; }
 
 std::string verified_radio_list() {

@@ -29,13 +29,13 @@ std::string updater_program();
 std::string main_program();
 // The mail form on the product server that mails an article's address.
 std::string mail_form();
-// Japanese-to-Korean page translation gateway (base; "/j2k.php/korean/" + host follows).
+// Japanese-to-Korean web-page translation: the paper's address, percent-encoded, follows.
 std::string translation_gateway();
 // The all-newspapers page compiled on the product server.
 std::string all_newspapers();
-// The world ranking of web sites, top sites in Korean.
+// A ranking of the web sites most visited in Korea.
 std::string ranking();
-// The news agency's breaking-news page.
+// The news agency's latest news, newest first.
 std::string breaking_news();
 // The national news-article search service.
 std::string article_search();

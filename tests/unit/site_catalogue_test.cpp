@@ -56,12 +56,13 @@ struct SiteCatalogueTest : ::testing::Test {
     FakeShell shell;
     std::vector<std::string> events;
     int hides = 0;
-    SpecialPages special{browser,
-                         dialogs,
-                         pump,
-                         {"http://gateway.test", "http://server.test/all.html", "http://home.test/",
-                          "http://rank.test/", "http://flash.test/", "http://search.test/"},
-                         {[this] { ++hides; }, [this] { events.push_back("progress window"); }}};
+    SpecialPages special{
+        browser,
+        dialogs,
+        pump,
+        {"http://gateway.test/translate?tl=ko&u=", "http://server.test/all.html",
+         "http://home.test/", "http://rank.test/", "http://flash.test/", "http://search.test/"},
+        {[this] { ++hides; }, [this] { events.push_back("progress window"); }}};
     SiteCatalogue site{
         cat.controls, {browser, pump, shell, special}, "http://home.test/", {[this] { ++hides; }}};
 };
@@ -118,8 +119,9 @@ TEST_F(SiteCatalogueTest, TranslationEntriesAskAndMembersOfTheComputerMenuDoNot)
     EXPECT_EQ(dialogs.boxes[0].title, "[일본] 아사히신문 실시간 번역");
     EXPECT_EQ(dialogs.boxes[1].title, "[일본] 닛케이신문 실시간 번역");
     EXPECT_EQ(browser.navigations,
-              (std::vector<std::string>{"http://gateway.test/j2k.php/korean/www.asahi.com/",
-                                        "https://www.nikkei.com/"}));
+              (std::vector<std::string>{
+                  "http://gateway.test/translate?tl=ko&u=https%3A%2F%2Fwww.asahi.com%2F",
+                  "https://www.nikkei.com/"}));
     EXPECT_EQ(hides, 2);
     for (int array = 3513; array <= 3516; ++array) site.Image_Click(array, 1);
     EXPECT_EQ(dialogs.boxes.size(), 2u);
