@@ -31,6 +31,11 @@ std::string base64_lines(std::string_view bytes) {
 
 bool continues_character(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
+std::string mail_subject(const MailFields& fields) {
+    if (fields.sender_name.empty()) return "[프레스레인] 기사가 도착했습니다";
+    return "[프레스레인] " + fields.sender_name + "님이 보낸 기사";
+}
+
 }  // namespace
 
 std::string encoded_words(const std::string& utf8) {
@@ -46,11 +51,6 @@ std::string encoded_words(const std::string& utf8) {
         start = end;
     }
     return out;
-}
-
-std::string mail_subject(const MailFields& fields) {
-    if (fields.sender_name.empty()) return "[프레스레인] 기사가 도착했습니다";
-    return "[프레스레인] " + fields.sender_name + "님이 보낸 기사";
 }
 
 std::string build_mail_message(const MailFields& fields, const MailEnvelope& envelope) {

@@ -19,9 +19,6 @@ struct MailEnvelope {
 // mail itself is sent from the operator's address, so the relay never sends as a stranger.
 std::string build_mail_message(const MailFields& fields, const MailEnvelope& envelope);
 
-// The subject line's text (before encoding).
-std::string mail_subject(const MailFields& fields);
-
 // RFC 2047 encoded words for a header value: UTF-8 in base64, cut between characters into words
 // that keep each header line under 78 columns, joined by a folding line break.
 std::string encoded_words(const std::string& utf8);
