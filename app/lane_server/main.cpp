@@ -16,6 +16,8 @@
 #include <mutex>
 #include <string>
 
+#include <sys/socket.h>
+
 #include <curl/curl.h>
 #include <httplib.h>
 
@@ -96,6 +98,12 @@ int main(int argc, char** argv) {
     presslane::VisitCounter counter(options["--counter"]);
 
     httplib::Server server;
+    // A restarted server takes its port back at once, while the last run's connections linger in
+    // TIME_WAIT; a second server on the same port fails instead of sharing it (no SO_REUSEPORT).
+    server.set_socket_options([](socket_t sock) {
+        const int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     server.set_mount_point("/", root.string());
     server.set_file_extension_and_mimetype_mapping("res", "text/plain");
     server.Get("/soft/lane_desk/sendmail.php", [&desk](const httplib::Request& req,
