@@ -38,10 +38,10 @@ std::string main_program() { return product_server() + "/soft/lane_desk/upgrade/
 
 std::string mail_form() { return product_server() + "/soft/lane_desk/sendmail.php"; }
 
-// The portal gateway that translated Japanese pages has closed; a portal's web-page translation
-// takes its place and shows the paper translated into Korean.
+// The portal's gateway that translated Japanese pages has closed; the same portal's web-page
+// translation takes its place and shows the paper translated into Korean.
 std::string translation_gateway() {
-    return "https://translate.google.com/translate?sl=ja&tl=ko&u=";
+    return "https://papago.naver.net/website?locale=ko&source=ja&target=ko&url=";
 }
 
 std::string all_newspapers() {
