@@ -19,6 +19,7 @@
 #include "common/qt/qt_screen.h"
 #include "common/qt/qt_shell.h"
 #include "lane_desk/desk_assembly.h"
+#include "shell/qt/form1.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/start_form.h"
 #include "update_client/qt/update_check.h"
@@ -104,6 +105,8 @@ int main(int argc, char** argv) {
             QTimer::singleShot(kEngineStartDelayMs, &app, [] {
                 QWebEngineProfile::defaultProfile();
                 catch_close_signals();
+                // The rest of the wait is idle: the main window's icons are looked up there.
+                Form1::preload_icons();
             });
         },
         Qt::SingleShotConnection);

@@ -19,6 +19,8 @@ splash_visible() {
 }
 
 no_splash() { ! splash_visible; }
+# libmpv is loaded only when something plays.
+no_libmpv() { ! grep -q libmpv "/proc/$app_pid/maps"; }
 
 install_app
 check "the application folder holds both deliverables" test -x "$app/lane_desk" -a -f "$app/libGrabkit.so"
@@ -31,6 +33,7 @@ check "the first start writes the default settings line" \
     wait_for 5 bytes_are "$app/lane_desk_setting.res" 'https://news.naver.com/|0\r\n'
 sleep 6
 check "the splash is gone after five seconds" no_splash
+check "with nothing playing, libmpv is not loaded" no_libmpv
 import -window root "$shots/first-start.png"
 wmctrl -i -c "$(main_window)"
 check "a close request from outside ends the program" wait_for 15 gone "$app_pid"

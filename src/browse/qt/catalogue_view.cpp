@@ -16,9 +16,28 @@
 #include "browse/page_actions.h"
 #include "browse/site_catalogue.h"
 #include "common/qt/click_label.h"
+#include "common/qt/standard_icons.h"
 
 namespace presslane {
 namespace {
+
+// The commands of the start pane, left to right.
+struct StartCommand {
+    MainControl name;
+    const char* text;
+    const char* tooltip;
+    QStyle::StandardPixmap icon;
+};
+const StartCommand kStartCommands[] = {
+    {MainControl::Image34, "My Start Page", "셋팅 된 시작 페이지 사이트를 읽습니다",
+     QStyle::SP_DirHomeIcon},
+    {MainControl::Image32, "프레스레인 홈페이지", "프레스레인 홈페이지로 이동합니다",
+     QStyle::SP_ComputerIcon},
+    {MainControl::Image30, "연합뉴스 연합속보", "연합뉴스 뉴스속보를 읽습니다",
+     QStyle::SP_FileDialogInfoView},
+    {MainControl::Image31, "전세계 웹 랭킹/한국", "Alexa 제공 전세계 순위를 보여줍니다",
+     QStyle::SP_DriveNetIcon},
+};
 
 constexpr const char* kFontFamily = "Noto Sans CJK KR";
 constexpr int kLabelTop = 165, kLabelWidth = 1395, kLabelHeight = 270, kFirstLabel = 3405,
@@ -98,7 +117,7 @@ QPixmap CatalogueView::logo_tile(const QString& name, const QColor& colour, int 
 CatalogueView::CatalogueView(QWidget* client, WidgetControlSet& controls, Bars bars)
     : controls_(controls) {
     build_bars(bars);
-    build_start_pane(client, bars.start_pane);
+    build_start_pane(bars.start_pane);
     build_menus(client);
 }
 
@@ -141,33 +160,20 @@ void CatalogueView::build_bars(const Bars& bars) {
     all_newspapers_->setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void CatalogueView::build_start_pane(QWidget* client, QWidget* frame) {
-    struct Command {
-        MainControl name;
-        const char* text;
-        const char* tooltip;
-        QStyle::StandardPixmap icon;
-    };
-    const Command commands[] = {
-        {MainControl::Image34, "My Start Page", "셋팅 된 시작 페이지 사이트를 읽습니다",
-         QStyle::SP_DirHomeIcon},
-        {MainControl::Image32, "프레스레인 홈페이지", "프레스레인 홈페이지로 이동합니다",
-         QStyle::SP_ComputerIcon},
-        {MainControl::Image30, "연합뉴스 연합속보", "연합뉴스 뉴스속보를 읽습니다",
-         QStyle::SP_FileDialogInfoView},
-        {MainControl::Image31, "전세계 웹 랭킹/한국", "Alexa 제공 전세계 순위를 보여줍니다",
-         QStyle::SP_DriveNetIcon},
-    };
+void CatalogueView::preload_icons() {
+    for (const StartCommand& c : kStartCommands) StandardIcons::icon(c.icon);
+}
+
+void CatalogueView::build_start_pane(QWidget* frame) {
     int left = kFirstLabel;
     for (std::size_t i = 0; i < commands_.size(); ++i) {
-        const Command& c = commands[i];
+        const StartCommand& c = kStartCommands[i];
         auto* picture = controls_.add(c.name, new ClickLabel({}, frame));
         commands_[i] = picture;
         place(picture, left, 150, 1920, 315);
         picture->setToolTip(QString::fromUtf8(c.tooltip));
-        picture->setPixmap(command_face(client->style()->standardIcon(c.icon),
-                                        QString::fromUtf8(c.text), picture->width(),
-                                        picture->height()));
+        picture->setPixmap(command_face(StandardIcons::icon(c.icon), QString::fromUtf8(c.text),
+                                        picture->width(), picture->height()));
         left += 2040;
     }
 }

@@ -38,6 +38,9 @@ public:
 
     void connect_to(SiteCatalogue& catalogue, SpecialPages& special, BrowserHost& host);
 
+    // Looks up the standard icons the start pane shows, so that building it finds them ready.
+    static void preload_icons();
+
     // A logo: the site's name in white on a tint of the menu's colour, shrunk to fit.
     static QPixmap logo_tile(const QString& name, const QColor& colour, int width, int height);
 
@@ -58,7 +61,7 @@ private:
 
     void build_bars(const Bars& bars);
     void build_menus(QWidget* client);
-    void build_start_pane(QWidget* client, QWidget* frame);
+    void build_start_pane(QWidget* frame);
     void draw_logos(QObject* menu);
 
     WidgetControlSet& controls_;

@@ -1,11 +1,10 @@
 #include "media/qt/mpv_player.h"
 
-#include <mpv/client.h>
-#include <mpv/render.h>
-
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "media/qt/mpv_library.h"
 
 namespace presslane {
 namespace {
@@ -39,13 +38,22 @@ void on_render_update(void* ctx) {
 
 }  // namespace
 
-MpvPlayer::MpvPlayer(QWidget* parent, const char* audio_outputs) : QWidget(parent) {
+MpvPlayer::MpvPlayer(QWidget* parent, const char* audio_outputs, const char* library)
+    : QWidget(parent),
+      audio_outputs_(audio_outputs),
+      library_(library ? library : MpvLibrary::kFileName) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
-    mpv_ = mpv_create();
-    if (!mpv_) return;
+}
+
+bool MpvPlayer::start_player() {
+    if (mpv_) return true;
+    lib_ = MpvLibrary::load(library_.c_str());
+    if (!lib_) return false;
+    mpv_ = lib_->mpv_create();
+    if (!mpv_) return false;
     const std::pair<const char*, const char*> options[] = {{"vo", "libmpv"},
-                                                           {"ao", audio_outputs},
+                                                           {"ao", audio_outputs_.c_str()},
                                                            {"idle", "yes"},
                                                            {"terminal", "no"},
                                                            {"input-default-bindings", "no"},
@@ -59,29 +67,35 @@ MpvPlayer::MpvPlayer(QWidget* parent, const char* audio_outputs) : QWidget(paren
                                                            {"load-auto-profiles", "no"},
                                                            {"network-timeout", "15"},
                                                            {"audio-display", "no"}};
-    for (const auto& [name, value] : options) mpv_set_option_string(mpv_, name, value);
-    if (mpv_initialize(mpv_) < 0) {
-        mpv_terminate_destroy(mpv_);
+    for (const auto& [name, value] : options) lib_->mpv_set_option_string(mpv_, name, value);
+    if (lib_->mpv_initialize(mpv_) < 0) {
+        lib_->mpv_terminate_destroy(mpv_);
         mpv_ = nullptr;
-        return;
+        return false;
     }
     char sw[] = MPV_RENDER_API_TYPE_SW;
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, sw},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (mpv_render_context_create(&render_, mpv_, params) < 0) render_ = nullptr;
-    if (render_) mpv_render_context_set_update_callback(render_, on_render_update, this);
-    mpv_observe_property(mpv_, 0, "metadata", MPV_FORMAT_NONE);
-    mpv_set_wakeup_callback(mpv_, on_wakeup, this);
+    if (lib_->mpv_render_context_create(&render_, mpv_, params) < 0) render_ = nullptr;
+    if (render_) lib_->mpv_render_context_set_update_callback(render_, on_render_update, this);
+    lib_->mpv_observe_property(mpv_, 0, "metadata", MPV_FORMAT_NONE);
+    lib_->mpv_set_wakeup_callback(mpv_, on_wakeup, this);
+    // What was set before the player existed.
+    int mute = muted_ ? 1 : 0;
+    lib_->mpv_set_property(mpv_, "mute", MPV_FORMAT_FLAG, &mute);
+    double volume = volume_;
+    lib_->mpv_set_property(mpv_, "volume", MPV_FORMAT_DOUBLE, &volume);
+    return true;
 }
 
 MpvPlayer::~MpvPlayer() {
     if (!mpv_) return;
-    mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
+    lib_->mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
     if (render_) {
-        mpv_render_context_set_update_callback(render_, nullptr, nullptr);
-        mpv_render_context_free(render_);
+        lib_->mpv_render_context_set_update_callback(render_, nullptr, nullptr);
+        lib_->mpv_render_context_free(render_);
     }
-    mpv_terminate_destroy(mpv_);
+    lib_->mpv_terminate_destroy(mpv_);
 }
 
 void MpvPlayer::set_FileName(const std::string& address) {
@@ -92,38 +106,36 @@ void MpvPlayer::set_FileName(const std::string& address) {
 void MpvPlayer::open(const std::string& address) {
     failed_ = false;
     has_video_ = false;
-    if (mpv_) {
-        if (address.empty()) {
-            const char* stop[] = {"stop", nullptr};
-            mpv_command(mpv_, stop);
+    if (address.empty()) {
+        const char* stop[] = {"stop", nullptr};
+        if (mpv_) lib_->mpv_command(mpv_, stop);
+    } else if (!start_player()) {
+        failed_ = true;
+    } else {
+        // A new address plays even when the last one was paused.
+        int no = 0;
+        lib_->mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
+        // The address is handed over as stored (mms:// included); libmpv reports a failure
+        // later as an end of file with an error, which shows in the pane.
+        const char* load[] = {"loadfile", address.c_str(), "replace", nullptr};
+        mpv_node result;
+        if (lib_->mpv_command_ret(mpv_, load, &result) < 0) {
+            failed_ = true;
         } else {
-            // A new address plays even when the last one was paused.
-            int no = 0;
-            mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
-            // The address is handed over as stored (mms:// included); libmpv reports a failure
-            // later as an end of file with an error, which shows in the pane.
-            const char* load[] = {"loadfile", address.c_str(), "replace", nullptr};
-            mpv_node result;
-            if (mpv_command_ret(mpv_, load, &result) < 0) {
-                failed_ = true;
-            } else {
-                // Events of the streams this one replaces may still be queued: only this
-                // entry's count.
-                entry_ = -1;
-                if (result.format == MPV_FORMAT_NODE_MAP) {
-                    const mpv_node_list* map = result.u.list;
-                    for (int i = 0; i < map->num; ++i) {
-                        if (std::string(map->keys[i]) == "playlist_entry_id" &&
-                            map->values[i].format == MPV_FORMAT_INT64) {
-                            entry_ = map->values[i].u.int64;
-                        }
+            // Events of the streams this one replaces may still be queued: only this
+            // entry's count.
+            entry_ = -1;
+            if (result.format == MPV_FORMAT_NODE_MAP) {
+                const mpv_node_list* map = result.u.list;
+                for (int i = 0; i < map->num; ++i) {
+                    if (std::string(map->keys[i]) == "playlist_entry_id" &&
+                        map->values[i].format == MPV_FORMAT_INT64) {
+                        entry_ = map->values[i].u.int64;
                     }
                 }
-                mpv_free_node_contents(&result);
             }
+            lib_->mpv_free_node_contents(&result);
         }
-    } else {
-        failed_ = !address.empty();
     }
     set_state(address.empty() || failed_ ? Playback::Stopped : Playback::Opening);
     check_title();
@@ -134,7 +146,7 @@ void MpvPlayer::open(const std::string& address) {
 void MpvPlayer::Play() {
     if (state_ == Playback::Paused) {
         int no = 0;
-        if (mpv_) mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
+        if (mpv_) lib_->mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
         set_state(Playback::Playing);
     } else if (state_ == Playback::Stopped && !file_.empty()) {
         open(file_);
@@ -144,7 +156,7 @@ void MpvPlayer::Play() {
 void MpvPlayer::Pause() {
     if (state_ != Playback::Playing && state_ != Playback::Opening) return;
     int yes = 1;
-    if (mpv_) mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &yes);
+    if (mpv_) lib_->mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &yes);
     set_state(Playback::Paused);
 }
 
@@ -156,13 +168,13 @@ void MpvPlayer::Stop() {
 void MpvPlayer::set_Mute(bool mute) {
     muted_ = mute;
     int flag = mute ? 1 : 0;
-    if (mpv_) mpv_set_property(mpv_, "mute", MPV_FORMAT_FLAG, &flag);
+    if (mpv_) lib_->mpv_set_property(mpv_, "mute", MPV_FORMAT_FLAG, &flag);
 }
 
 void MpvPlayer::set_Volume(int percent) {
     volume_ = percent;
     double volume = percent;
-    if (mpv_) mpv_set_property(mpv_, "volume", MPV_FORMAT_DOUBLE, &volume);
+    if (mpv_) lib_->mpv_set_property(mpv_, "volume", MPV_FORMAT_DOUBLE, &volume);
 }
 
 void MpvPlayer::set_state(Playback state) {
@@ -197,10 +209,10 @@ void MpvPlayer::set_DisplaySize(int size) {
 
 std::string MpvPlayer::property(const char* name) const {
     if (!mpv_) return {};
-    char* value = mpv_get_property_string(mpv_, name);
+    char* value = lib_->mpv_get_property_string(mpv_, name);
     if (!value) return {};
     std::string out(value);
-    mpv_free(value);
+    lib_->mpv_free(value);
     return out;
 }
 
@@ -224,14 +236,15 @@ std::string MpvPlayer::GetMediaInfoString(int which) const {
 
 double MpvPlayer::position() const {
     double seconds = -1;
-    if (!mpv_ || mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return -1;
+    if (!mpv_ || lib_->mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0)
+        return -1;
     return seconds;
 }
 
 void MpvPlayer::drain_events() {
     if (!mpv_) return;
     bool changed = false;
-    while (mpv_event* event = mpv_wait_event(mpv_, 0)) {
+    while (mpv_event* event = lib_->mpv_wait_event(mpv_, 0)) {
         if (event->event_id == MPV_EVENT_NONE) break;
         switch (event->event_id) {
             case MPV_EVENT_START_FILE:
@@ -256,7 +269,8 @@ void MpvPlayer::drain_events() {
             case MPV_EVENT_VIDEO_RECONFIG: {
                 std::int64_t width = 0;
                 has_video_ =
-                    mpv_get_property(mpv_, "dwidth", MPV_FORMAT_INT64, &width) >= 0 && width > 0;
+                    lib_->mpv_get_property(mpv_, "dwidth", MPV_FORMAT_INT64, &width) >= 0 &&
+                    width > 0;
                 changed = true;
                 break;
             }
@@ -277,7 +291,7 @@ void MpvPlayer::drain_events() {
 void MpvPlayer::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (render_ && has_video_ && width() > 0 && height() > 0) {
-        mpv_render_context_update(render_);
+        lib_->mpv_render_context_update(render_);
         QImage frame(size(), QImage::Format_RGB32);
         int surface[2] = {frame.width(), frame.height()};
         std::size_t stride = static_cast<std::size_t>(frame.bytesPerLine());
@@ -287,7 +301,7 @@ void MpvPlayer::paintEvent(QPaintEvent*) {
                                      {MPV_RENDER_PARAM_SW_STRIDE, &stride},
                                      {MPV_RENDER_PARAM_SW_POINTER, frame.bits()},
                                      {MPV_RENDER_PARAM_INVALID, nullptr}};
-        if (mpv_render_context_render(render_, params) >= 0) {
+        if (lib_->mpv_render_context_render(render_, params) >= 0) {
             painter.drawImage(0, 0, frame);
             return;
         }

@@ -14,14 +14,20 @@ struct mpv_render_context;
 
 namespace presslane {
 
+struct MpvLibrary;
+
 // The media player over libmpv. Video is drawn by libmpv's software renderer into this widget, so
 // it needs no OpenGL and every mouse event reaches the widget; audio goes to the first output of
 // `audio_outputs` that opens (the null output last, so a machine without sound still plays).
 // Full screen lifts the widget out of its parent into a full-screen window and puts it back.
+// libmpv is loaded from `library` (null: this system's libmpv) when the first address is opened;
+// until then mute and volume are kept here and handed over then. Without a libmpv that loads,
+// every address fails as one that cannot be opened.
 class MpvPlayer : public QWidget, public MediaPlayer {
     Q_OBJECT
 public:
-    explicit MpvPlayer(QWidget* parent = nullptr, const char* audio_outputs = "pulse,alsa,null");
+    explicit MpvPlayer(QWidget* parent = nullptr, const char* audio_outputs = "pulse,alsa,null",
+                       const char* library = nullptr);
     ~MpvPlayer() override;
 
     std::string FileName() const override { return file_; }
@@ -59,11 +65,16 @@ protected:
 
 private:
     Q_INVOKABLE void drain_events();
+    // Loads libmpv and creates the player the first time it is called; whether one exists.
+    bool start_player();
     void open(const std::string& address);
     void set_state(Playback state);
     void check_title();
     void forward(const MouseEvent& handler, QMouseEvent* event);
 
+    std::string audio_outputs_;
+    std::string library_;
+    const MpvLibrary* lib_ = nullptr;
     mpv_handle* mpv_ = nullptr;
     mpv_render_context* render_ = nullptr;
     std::string file_;

@@ -18,6 +18,7 @@
 #include "browse/qt/catalogue_view.h"
 #include "browse/qt/web_browser.h"
 #include "common/qt/click_label.h"
+#include "common/qt/standard_icons.h"
 #include "media/qt/media_controls_widget.h"
 #include "media/qt/media_pane_widget.h"
 #include "shell/main_menu.h"
@@ -26,6 +27,13 @@
 
 namespace presslane {
 namespace {
+
+// The icons of the toolbar's buttons, in their order.
+constexpr QStyle::StandardPixmap kToolbarIcons[] = {
+    QStyle::SP_DirHomeIcon,        QStyle::SP_FileDialogDetailedView,
+    QStyle::SP_FileDialogListView, QStyle::SP_DesktopIcon,
+    QStyle::SP_MediaPlay,          QStyle::SP_DialogSaveButton,
+    QStyle::SP_MessageBoxWarning};
 
 void paint_background(QWidget* w, const QColor& colour) {
     w->setAutoFillBackground(true);
@@ -71,6 +79,15 @@ constexpr MainControl kToolbarButtons[] = {
     MainControl::Toolbar1_Button7};
 
 }  // namespace
+
+void Form1::preload_icons() {
+    for (QStyle::StandardPixmap icon : kToolbarIcons) StandardIcons::icon(icon);
+    for (QStyle::StandardPixmap icon :
+         {QStyle::SP_ArrowBack, QStyle::SP_ArrowForward, QStyle::SP_DriveNetIcon}) {
+        StandardIcons::icon(icon);
+    }
+    CatalogueView::preload_icons();
+}
 
 Form1::Form1(const std::string& domain) : QMainWindow(nullptr), client_(new QWidget(this)) {
     setObjectName("Form1");
@@ -157,17 +174,12 @@ void Form1::build_toolbar() {
 
     const char* captions[] = {"프레스레인", "종합신문", "생활전문지", "워킹라이프",
                               "엔터테인",   "MY스크랩", "팝업허용"};
-    const QStyle::StandardPixmap icons[] = {
-        QStyle::SP_DirHomeIcon,        QStyle::SP_FileDialogDetailedView,
-        QStyle::SP_FileDialogListView, QStyle::SP_DesktopIcon,
-        QStyle::SP_MediaPlay,          QStyle::SP_DialogSaveButton,
-        QStyle::SP_MessageBoxWarning};
     for (int i = 0; i < 7; ++i) {
         auto* button = new QToolButton(bar);
         toolbar_buttons_[i] = button;
         controls_.add(kToolbarButtons[i], button);
         button->setText(captions[i]);
-        button->setIcon(style()->standardIcon(icons[i]));
+        button->setIcon(StandardIcons::icon(kToolbarIcons[i]));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         // The pointer on a button is on the toolbar: it closes the catalogue menus too.
@@ -243,15 +255,15 @@ void Form1::build_address_bar() {
     combo1_->installEventFilter(this);
 
     auto* back = picture(MainControl::Image1, {}, bar, " 뒤로가기 ", 1860, 15, 330, 340);
-    back->setPixmap(style()->standardIcon(QStyle::SP_ArrowBack).pixmap(18, 18));
+    back->setPixmap(StandardIcons::icon(QStyle::SP_ArrowBack).pixmap(18, 18));
     auto* forward = picture(MainControl::Image2, {}, bar, " 앞으로 가기 ", 2190, 15, 330, 340);
-    forward->setPixmap(style()->standardIcon(QStyle::SP_ArrowForward).pixmap(18, 18));
+    forward->setPixmap(StandardIcons::icon(QStyle::SP_ArrowForward).pixmap(18, 18));
     picture(MainControl::Image39, "북마크", bar, " 자주 가는 사이트를 즐겨찾기 하세요 ", 2520, 15,
             630, 340);
     picture(MainControl::Label9, "#", bar, {}, 3165, 15, 195, 340);
     // The notice over the start of the address row hides for good once the mouse touches it.
     auto* notice = picture(MainControl::Picture11, "http://", bar, {}, 15, 15, 600, 340);
-    notice->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(16, 16));
+    notice->setPixmap(StandardIcons::icon(QStyle::SP_DriveNetIcon).pixmap(16, 16));
     paint_background(notice, Qt::white);
 }
 

@@ -37,6 +37,9 @@ public:
     explicit Form1(const std::string& domain);
     ~Form1() override;
 
+    // Looks up the standard icons the window shows, so that building it finds them ready.
+    static void preload_icons();
+
     // Sends the window's events and the clicks of its own controls to the controller. The clicks
     // of controls that belong to other collaborators are connected where those are built.
     void connect_to(MainController& controller);

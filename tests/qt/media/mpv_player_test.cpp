@@ -60,6 +60,45 @@ TEST_F(MpvPlayerTest, AnAddressThatCannotBeOpenedShowsTheErrorStateAndTheNextOne
     EXPECT_TRUE(wait_until([&] { return player->position() > 0.5; }, 20));
 }
 
+TEST_F(MpvPlayerTest, MuteAndVolumeSetBeforeTheFirstAddressReachThePlayer) {
+    player->set_Mute(true);
+    player->set_Volume(40);
+    player->set_FileName(stream.url("/stream"));
+    ASSERT_TRUE(wait_until([&] { return player->position() > 0.5; }, 20));
+    EXPECT_EQ(player->property("mute"), "yes");
+    EXPECT_EQ(std::stod(player->property("volume")), 40.0);
+    EXPECT_TRUE(player->Mute());
+    EXPECT_EQ(player->Volume(), 40);
+}
+
+TEST_F(MpvPlayerTest, WithoutALibmpvThatLoadsEveryAddressFailsQuietly) {
+    // A library that is missing, and one that loads but is not libmpv.
+    for (const char* library : {"libpresslane-missing.so.2", "libz.so.1"}) {
+        MpvPlayer without(&host, "null", library);
+        without.setGeometry(10, 10, 200, 150);
+        without.show();
+        without.set_Volume(30);
+        without.set_FileName(stream.url("/stream"));
+        EXPECT_TRUE(without.failed()) << library;
+        EXPECT_EQ(without.PlayState(), MediaPlayer::Playback::Stopped) << library;
+        without.Play();
+        EXPECT_TRUE(without.failed()) << library;
+        EXPECT_LT(without.position(), 0) << library;
+        EXPECT_EQ(without.GetMediaInfoString(MediaPlayer::kClipTitle), "") << library;
+        // The pane says the address cannot be played, in the error's reddish colour.
+        const QImage shown = without.grab().toImage();
+        int reddish = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                if (c.red() > 120 && c.red() > c.green() + 50) ++reddish;
+            }
+        }
+        EXPECT_GT(reddish, 20) << library;
+        EXPECT_EQ(stream.listeners(), 0) << library;
+    }
+}
+
 TEST_F(MpvPlayerTest, VideoIsDrawnIntoTheWidget) {
     // libavfilter's test pattern: coloured bars, generated locally.
     player->set_FileName("av://lavfi:testsrc=size=160x120:rate=10");
