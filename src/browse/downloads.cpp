@@ -31,14 +31,15 @@ bool taken(const std::filesystem::path& path) {
 }  // namespace
 
 std::filesystem::path free_download_path(const std::filesystem::path& folder,
-                                         const std::string& suggested) {
+                                         const std::string& suggested,
+                                         const std::set<std::filesystem::path>& saving) {
     const std::filesystem::path name = std::filesystem::u8path(plain_file_name(suggested));
     std::filesystem::path candidate = folder / name;
     // "archive.tar.gz" becomes "archive.tar (2).gz", as a desktop's file manager names a copy;
     // a name that starts with its only dot (".profile") has no extension.
     const std::string stem = utf8(name.stem());
     const std::string extension = utf8(name.extension());
-    for (int n = 2; taken(candidate); ++n) {
+    for (int n = 2; taken(candidate) || saving.count(candidate) != 0; ++n) {
         candidate =
             folder / std::filesystem::u8path(stem + " (" + std::to_string(n) + ")" + extension);
     }

@@ -185,6 +185,9 @@ TEST(DownloadPath, NeverTakesANameInUse) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(free_download_path(d, c.suggested), d / c.expected) << c.suggested;
+    // A file the engine has not created yet is taken too.
+    EXPECT_EQ(free_download_path(d, "new.pdf", {d / "new.pdf", d / "new (2).pdf"}),
+              d / "new (3).pdf");
 }
 
 TEST(DownloadTexts, ShareWhenTheSizeIsKnownElseKilobytes) {

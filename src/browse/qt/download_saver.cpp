@@ -1,7 +1,5 @@
 #include "browse/qt/download_saver.h"
 
-#include <filesystem>
-
 #include <QDir>
 #include <QStandardPaths>
 #include <QWebEngineDownloadRequest>
@@ -29,7 +27,7 @@ void DownloadSaver::save(QWebEngineDownloadRequest* download) {
         return;
     }
     const std::filesystem::path target =
-        free_download_path(std::filesystem::path(folder.toStdString()), offered);
+        free_download_path(std::filesystem::path(folder.toStdString()), offered, saving_);
     const std::u8string name8 = target.filename().u8string();
     const std::string name(name8.begin(), name8.end());
     download->setDownloadDirectory(folder);
@@ -46,6 +44,7 @@ void DownloadSaver::save(QWebEngineDownloadRequest* download) {
                     ? download_done_text(name)
                     : download_failed_text(name));
     });
+    saving_.insert(target);
     download->accept();
 }
 

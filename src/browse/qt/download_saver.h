@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 
 #include <QObject>
@@ -24,6 +26,8 @@ private:
     void save(QWebEngineDownloadRequest* download);
 
     std::function<void(const std::string&)> status_;
+    // The files being saved: the engine creates a file only some time after it was accepted.
+    std::set<std::filesystem::path> saving_;
 };
 
 }  // namespace presslane
