@@ -20,6 +20,12 @@ page_pixels() { import -window "$(main_window)" -crop 700x420+40+140 rgb:- 2>/de
 # The pixels the page shows now are the same as those kept in the file.
 page_is() { page_pixels | cmp -s - "$1"; }
 page_is_not() { ! page_is "$1"; }
+# The bottom right corner of the page, where the find bar lies, shows nothing but the white of
+# the long page (its lines are short).
+find_bar_area_white() {
+    [ "$(import -window "$(main_window)" -crop 360x16+1000+820 -format '%[fx:minima]' info: 2>/dev/null)" = 1 ]
+}
+find_bar_shown() { ! find_bar_area_white; }
 # Somewhere on the page that is neither a link nor anything else: the keyboard goes to the page.
 click_page() { xdotool mousemove --window "$(main_window)" 900 600 click 1; sleep 0.3; }
 open_typed() {  # open_typed ADDRESS: Ctrl+L, the address typed over the selected text, Enter
@@ -78,6 +84,7 @@ xdotool type --delay 100 "특종"
 sleep 1
 page_pixels >"$work/match1"
 shot find-bar
+check "the find bar shows over the bottom of the page" find_bar_shown
 matches=0
 for i in $(seq 1 9); do
     xdotool key Return
@@ -91,6 +98,7 @@ check "Ctrl+F finds the Korean word seven times in the long page" test "$matches
 xdotool key Escape
 sleep 0.5
 shot find-bar-closed
+check "Esc closes the find bar" find_bar_area_white
 
 # Zoom: Ctrl+plus makes the page larger, and the next start shows it at that size.
 open_typed "$base/first"
