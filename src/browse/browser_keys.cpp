@@ -68,7 +68,7 @@ void BrowserKeys::run(KeyCommand command) {
             host_.print_action();
             break;
         case KeyCommand::Find:
-            window_.show_find();
+            window_.show_find(host_.active_browser());
             break;
         case KeyCommand::ZoomIn:
             zoom(1);

@@ -47,9 +47,9 @@ public:
     struct Window {
         // The address box takes the keyboard with its text selected.
         virtual void focus_address() = 0;
-        // The find bar over the active browser: shown with its text selected, and hidden.
+        // The find bar: shown over this browser with its text selected, and hidden.
         virtual bool find_shown() const = 0;
-        virtual void show_find() = 0;
+        virtual void show_find(Browser& browser) = 0;
         virtual void hide_find() = 0;
 
     protected:

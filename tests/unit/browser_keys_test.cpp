@@ -23,9 +23,13 @@ std::string bytes_of(const std::filesystem::path& path) {
 struct FakeKeysWindow : BrowserKeys::Window {
     void focus_address() override { log.push_back("address"); }
     bool find_shown() const override { return find; }
-    void show_find() override { find = true; }
+    void show_find(Browser& browser) override {
+        find = true;
+        find_over = &browser;
+    }
     void hide_find() override { find = false; }
     bool find = false;
+    Browser* find_over = nullptr;
     std::vector<std::string> log;
 };
 
@@ -67,8 +71,12 @@ TEST_F(BrowserKeysTest, KeysActOnTheActiveBrowser) {
 }
 
 TEST_F(BrowserKeysTest, EscClosesTheFindBarBeforeItStopsALoad) {
+    host.set_scrap_view(true);
     keys.run(KeyCommand::Find);
-    EXPECT_TRUE(window.find);
+    EXPECT_EQ(window.find_over, &w.wb2);
+    host.set_scrap_view(false);
+    keys.run(KeyCommand::Find);
+    EXPECT_EQ(window.find_over, &w.wb1);
     keys.run(KeyCommand::Stop);
     EXPECT_FALSE(window.find);
     EXPECT_TRUE(w.wb1.calls.empty());

@@ -459,9 +459,7 @@ void Form1::focus_address() {
 
 bool Form1::find_shown() const { return find_bar_->isVisible(); }
 
-void Form1::show_find() {
-    find_bar_->show_over(controller_ && controller_->host().scrap_view() ? web2_ : web1_);
-}
+void Form1::show_find(Browser& browser) { find_bar_->show_over(&browser == web2_ ? web2_ : web1_); }
 
 void Form1::hide_find() { find_bar_->close_bar(); }
 

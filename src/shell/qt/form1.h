@@ -72,7 +72,7 @@ public:
 
     void focus_address() override;
     bool find_shown() const override;
-    void show_find() override;
+    void show_find(Browser& browser) override;
     void hide_find() override;
 
 protected:
