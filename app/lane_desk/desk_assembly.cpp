@@ -1,14 +1,17 @@
 #include "lane_desk/desk_assembly.h"
 
 #include <QCoreApplication>
+#include <QWebEngineProfile>
 
 #include "bookmarks/bookmark_file.h"
 #include "bookmarks/qt/form5.h"
 #include "bookmarks/qt/widget_list_box.h"
 #include "browse/article_source.h"
 #include "browse/qt/catalogue_view.h"
+#include "browse/qt/download_saver.h"
 #include "browse/qt/web_browser.h"
 #include "common/endpoints.h"
+#include "common/shell.h"
 #include "common/qt/click_label.h"
 #include "mail/qt/form4.h"
 #include "media/qt/form10.h"
@@ -58,7 +61,8 @@ DeskAssembly::DeskAssembly(MainController::Ports ports, std::filesystem::path ap
       auto_start_(std::make_unique<XdgAutoStart>(default_autostart_folder())),
       searches_(std::make_unique<SearchForms>(
           form_->controls()[MainControl::Form1], form_->controls()[MainControl::Frame10],
-          form_->WebBrowser1(), ports.dialogs, ports.pump, ports.clock, form_.get())) {
+          form_->WebBrowser1(), ports.dialogs, ports.pump, ports.clock, form_.get())),
+      zoom_(folder_) {
     Form1& form = *form_;
     tray_ = std::make_unique<TrayController>(
         form.tray_icon(), ports.clock,
@@ -93,6 +97,22 @@ DeskAssembly::DeskAssembly(MainController::Ports ports, std::filesystem::path ap
     form.media_pane().connect_to(media_, form.WebBrowser1());
     form.catalogue().connect_to(catalogue_, special_, controller_->host());
     connect_pictures();
+
+    keys_ = std::make_unique<BrowserKeys>(controller_->host(), form, zoom_, ports.dialogs);
+    form.connect_keys(*keys_);
+    for (WebBrowser* browser : {&form.WebBrowser1(), &form.WebBrowser2()}) {
+        browser->on_open_elsewhere = [this](const std::string& address) {
+            ports_.shell.open_in_default_browser(address);
+        };
+    }
+    // Files the pages offer, in any browser of the program; their progress and end show where
+    // the load progress does.
+    new DownloadSaver(
+        QWebEngineProfile::defaultProfile(),
+        [&form](const std::string& text) {
+            form.controls()[MainControl::Label26].set_caption(text);
+        },
+        &form);
 }
 
 DeskAssembly::~DeskAssembly() = default;

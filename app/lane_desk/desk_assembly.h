@@ -5,8 +5,10 @@
 #include <memory>
 
 #include "browse/browser_host.h"
+#include "browse/browser_keys.h"
 #include "browse/catalogue_controls.h"
 #include "browse/page_actions.h"
+#include "browse/page_zoom.h"
 #include "browse/popup_blocker.h"
 #include "browse/site_catalogue.h"
 #include "filedown/qt/qt_inet.h"
@@ -85,6 +87,8 @@ private:
     std::unique_ptr<XdgAutoStart> auto_start_;
     std::unique_ptr<SearchForms> searches_;
     std::unique_ptr<MainController> controller_;
+    PageZoom zoom_;
+    std::unique_ptr<BrowserKeys> keys_;
 };
 
 }  // namespace presslane

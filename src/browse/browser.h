@@ -22,6 +22,11 @@ public:
     // One step in this browser's history; nothing at the ends.
     virtual void go_back() = 0;
     virtual void go_forward() = 0;
+    // Loads the current page again; stops the load in progress (nothing when none is).
+    virtual void reload() = 0;
+    virtual void stop() = 0;
+    // Shows the page at this size, in percent of its normal size; kept across loads until changed.
+    virtual void set_zoom(int percent) = 0;
     // The browser's own print preview window, then its print dialog, both with default options.
     // Each is modal; window events keep running while they are open.
     virtual void print_preview() = 0;

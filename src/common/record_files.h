@@ -23,4 +23,7 @@ inline constexpr const char* kChannels = "radiobook.res";
 inline constexpr const char* kVerifiedChannels = "radiobook2.res";
 inline constexpr const char* kChannelsScratch = "radiobook_backup.res";
 
+// Line 1: the page size last chosen in the main window's browsers, in percent.
+inline constexpr const char* kZoom = "lane_desk_zoom.res";
+
 }  // namespace presslane::record_files

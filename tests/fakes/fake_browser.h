@@ -14,6 +14,9 @@ struct FakeBrowser : Browser {
     void navigate(const std::string& address) override { navigations.push_back(address); }
     void go_back() override { calls.push_back("back"); }
     void go_forward() override { calls.push_back("forward"); }
+    void reload() override { calls.push_back("reload"); }
+    void stop() override { calls.push_back("stop"); }
+    void set_zoom(int percent) override { zoom = percent; }
     void print_preview() override { calls.push_back("preview"); }
     void print() override { calls.push_back("print"); }
     bool has_document() const override { return document; }
@@ -33,6 +36,7 @@ struct FakeBrowser : Browser {
     std::string title, url;
     bool silent = false;
     int focus_requests = 0;
+    int zoom = 100;
     bool document = true, loading = false;
     // Every fill asked for, and what each answers.
     struct Fill {

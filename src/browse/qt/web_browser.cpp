@@ -3,17 +3,24 @@
 #include <memory>
 #include <optional>
 
+#include <QAction>
 #include <QChildEvent>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMenu>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
@@ -156,6 +163,22 @@ void WebBrowser::go_forward() {
     if (!deferring_ && history()->canGoForward()) forward();
 }
 
+void WebBrowser::reload() {
+    if (deferring_) return;
+    starting_ = true;
+    const unsigned navigation = ++navigations_;
+    QTimer::singleShot(kLoadStartMs, this, [this, navigation] {
+        if (navigation == navigations_) starting_ = false;
+    });
+    QWebEngineView::reload();
+}
+
+void WebBrowser::stop() {
+    if (!deferring_) QWebEngineView::stop();
+}
+
+void WebBrowser::set_zoom(int percent) { setZoomFactor(percent / 100.0); }
+
 // Both dialogs run a nested event loop, inside which the host may close its window: they are
 // parented to this browser and guarded, and a printer the engine may still be writing into after
 // a timed-out print is left alive rather than freed under it.
@@ -255,6 +278,19 @@ bool WebBrowser::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove && has_document_) {
         if (auto handler = on_document_mouse_over) handler();
     }
+    if (event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            // One notch is 120 eighths of a degree; a touchpad sends smaller parts of one.
+            wheel_eighths_ += wheel->angleDelta().y();
+            const int notches = wheel_eighths_ / 120;
+            wheel_eighths_ -= notches * 120;
+            if (notches != 0) {
+                if (auto handler = on_zoom_wheel) handler(notches);
+            }
+            return true;
+        }
+    }
     return QWebEngineView::eventFilter(watched, event);
 }
 
@@ -269,6 +305,48 @@ void WebBrowser::childEvent(QChildEvent* event) {
 void WebBrowser::showEvent(QShowEvent* event) {
     start_engine();
     QWebEngineView::showEvent(event);
+}
+
+// The engine's own menu offers entries that make no sense in a browser without windows of its own
+// (view source, save page, open in a new window): the menu is the program's own, with the
+// engine's editing entries where the page offers them.
+void WebBrowser::contextMenuEvent(QContextMenuEvent* event) {
+    const QWebEngineContextMenuRequest* request = lastContextMenuRequest();
+    if (!request) return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QUrl link = request->linkUrl();
+    if (link.isValid() && !link.isEmpty()) {
+        if (on_open_elsewhere) {
+            menu->addAction("기본 브라우저로 링크 열기", this, [this, link] {
+                if (auto handler = on_open_elsewhere) handler(link.toEncoded().toStdString());
+            });
+        }
+        menu->addAction("링크 주소 복사", this, [link] {
+            QGuiApplication::clipboard()->setText(QString::fromUtf8(link.toEncoded()));
+        });
+        menu->addSeparator();
+    }
+    if (request->isContentEditable()) {
+        menu->addAction(pageAction(QWebEnginePage::Cut));
+        menu->addAction(pageAction(QWebEnginePage::Copy));
+        menu->addAction(pageAction(QWebEnginePage::Paste));
+        menu->addAction(pageAction(QWebEnginePage::SelectAll));
+        menu->addSeparator();
+    } else if (!request->selectedText().isEmpty()) {
+        menu->addAction(pageAction(QWebEnginePage::Copy));
+        menu->addSeparator();
+    }
+    menu->addAction("뒤로", this, [this] { go_back(); })->setEnabled(history()->canGoBack());
+    menu->addAction("앞으로", this, [this] { go_forward(); })
+        ->setEnabled(history()->canGoForward());
+    menu->addAction("새로 고침", this, [this] { reload(); });
+    if (on_open_elsewhere && url().isValid() && !url().isEmpty()) {
+        menu->addAction("기본 브라우저로 페이지 열기", this, [this] {
+            if (auto handler = on_open_elsewhere) handler(url().toEncoded().toStdString());
+        });
+    }
+    menu->popup(event->globalPos());
 }
 
 void WebBrowser::watch_render_widget() {

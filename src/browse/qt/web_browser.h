@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,9 @@ public:
     void navigate(const std::string& address) override;
     void go_back() override;
     void go_forward() override;
+    void reload() override;
+    void stop() override;
+    void set_zoom(int percent) override;
     void print_preview() override;
     void print() override;
     // The view's own asynchronous print stays reachable beside the port's print().
@@ -46,6 +50,13 @@ public:
     void set_focus() override;
 
     WebPage* web_page() const { return page_; }
+
+    // The mouse wheel turned this many notches (up positive) with Ctrl held over the page; the
+    // page itself then does not zoom. Unset, the wheel does nothing with Ctrl held.
+    std::function<void(int notches)> on_zoom_wheel;
+    // Opens an address in the desktop's default browser. Set, the page's context menu offers to
+    // open a link or the page there; unset, it does not.
+    std::function<void(const std::string& address)> on_open_elsewhere;
     // A muted browser plays no sound, also from a page a popup hands over to it.
     void set_audio_muted(bool muted);
     // For a browser that stays hidden until a person needs it: the blank page it is asked for
@@ -61,6 +72,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void childEvent(QChildEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void on_load_started();
@@ -89,6 +101,8 @@ private:
     // owed.
     bool deferring_ = false;
     bool blank_owed_ = false;
+    // The part of a wheel notch turned with Ctrl held that has not zoomed yet.
+    int wheel_eighths_ = 0;
 };
 
 }  // namespace presslane

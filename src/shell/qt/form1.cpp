@@ -6,16 +6,19 @@
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QThread>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "browse/qt/catalogue_view.h"
+#include "browse/qt/find_bar.h"
 #include "browse/qt/web_browser.h"
 #include "common/qt/click_label.h"
 #include "common/qt/standard_icons.h"
@@ -161,6 +164,8 @@ void Form1::build_browsers() {
     controls_.add(MainControl::WebBrowser3, web3_->control());
     web3_->set_audio_muted(true);
     web3_->hide();
+
+    find_bar_ = new FindBar(client_);
 }
 
 void Form1::build_toolbar() {
@@ -441,6 +446,34 @@ void Form1::connect_browser(MainController& controller) {
     web1_->on_document_complete = [&host] { host.WebBrowser1_DocumentComplete(); };
     web1_->on_document_mouse_over = [&host] { host.HTMLDoc_onmouseover(); };
 }
+
+void Form1::connect_keys(BrowserKeys& keys) {
+    for (const KeyBinding& binding : key_bindings()) {
+        for (const std::string& key : binding.keys) {
+            // Window-wide: the keys work from the address box and from inside a page alike.
+            auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(key)), this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this,
+                    [&keys, command = binding.command] { keys.run(command); });
+        }
+    }
+    for (WebBrowser* browser : {web1_, web2_}) {
+        browser->on_zoom_wheel = [&keys](int notches) { keys.zoom_wheel(notches); };
+        connect(browser, &QWebEngineView::urlChanged, this,
+                [&keys, browser] { keys.address_changed(*browser); });
+    }
+}
+
+void Form1::focus_address() {
+    combo1_->setFocus(Qt::ShortcutFocusReason);
+    combo1_->lineEdit()->selectAll();
+}
+
+bool Form1::find_shown() const { return find_bar_->isVisible(); }
+
+void Form1::show_find(Browser& browser) { find_bar_->show_over(&browser == web2_ ? web2_ : web1_); }
+
+void Form1::hide_find() { find_bar_->close_bar(); }
 
 void Form1::close_window() { close(); }
 

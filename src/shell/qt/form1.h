@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "browse/browser_keys.h"
 #include "browse/main_controls.h"
 #include "common/qt/progress_bar_control.h"
 #include "common/qt/widget_control_set.h"
@@ -22,6 +23,7 @@ namespace presslane {
 
 class CatalogueView;
 class ClickLabel;
+class FindBar;
 class MediaPaneWidget;
 class QtTrayIcon;
 class WebBrowser;
@@ -30,7 +32,7 @@ class WebBrowser;
 // pane's and the catalogue's widgets among them, and once it is connected forwards the window's
 // and its own controls' events to the MainController. The controls are gathered when the
 // window is built: a control the window failed to build stops the program there.
-class Form1 : public QMainWindow, public MainController::Frame {
+class Form1 : public QMainWindow, public MainController::Frame, public BrowserKeys::Window {
     Q_OBJECT
 public:
     // domain: the product web domain shown in the caption until the first page loads.
@@ -43,6 +45,9 @@ public:
     // Sends the window's events and the clicks of its own controls to the controller. The clicks
     // of controls that belong to other collaborators are connected where those are built.
     void connect_to(MainController& controller);
+    // Sends the keys of the window, wherever the keyboard is in it (a page included), and the
+    // Ctrl+wheel over the browsers to the keys.
+    void connect_keys(BrowserKeys& keys);
 
     const WidgetControlSet& control_set() const { return controls_; }
     const MainControls& controls() const { return *typed_; }
@@ -67,6 +72,11 @@ public:
     void maximise_window() override;
     // Closes the program's other shown top-level windows, at most eleven.
     void close_program_windows() override;
+
+    void focus_address() override;
+    bool find_shown() const override;
+    void show_find(Browser& browser) override;
+    void hide_find() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -109,6 +119,7 @@ private:
     MediaPaneWidget* media_ = nullptr;  // owned by Frame8
     std::unique_ptr<CatalogueView> catalogue_;
     QtTrayIcon* tray_icon_ = nullptr;  // owned by the window
+    FindBar* find_bar_ = nullptr;      // owned by the client area
     std::optional<MainControls> typed_;
     MainController* controller_ = nullptr;  // set by connect_to
 };
