@@ -24,6 +24,8 @@ packages=(
     xclip
     # Korean text
     fonts-noto-cjk
+    # the Windows build of the toolkit-free code and its adapters, and Wine to run its tests
+    g++-mingw-w64-x86-64-posix wine64 wine
 )
 missing=()
 for p in "${packages[@]}"; do
