@@ -30,6 +30,7 @@ int wmain(int argc, wchar_t** argv) {
     WNDCLASSW cls{};
     cls.lpfnWndProc = window_proc;
     cls.hInstance = instance;
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     cls.lpszClassName = L"PressLaneTitledWindow";
     if (!RegisterClassW(&cls)) return 3;
     const HWND window =
