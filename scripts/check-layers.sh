@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The house rules the build checks: each folder of src/ includes only from the folders below it,
-# and only qt/ folders include Qt. Prints every breach and fails when there is one.
+# only qt/ folders include Qt, and no header includes the Windows headers (only the sources of the
+# Windows adapters and of the platform files do). Prints every breach and fails when there is one.
 # Usage: check-layers.sh SOURCE_DIR
 set -u
 src="$1/src"
@@ -44,6 +45,11 @@ while IFS=: read -r file line _; do
     echo "${file#"$1"/}:$line: Qt is included outside a qt/ folder"
     breaches=$((breaches + 1))
 done < <(grep -rnE '^#include <Q' "$src" --include='*.h' --include='*.cpp' | grep -v '/qt/')
+
+while IFS=: read -r file line _; do
+    echo "${file#"$1"/}:$line: a header includes windows.h"
+    breaches=$((breaches + 1))
+done < <(grep -rniE '^#include <windows\.h>' "$src" --include='*.h')
 
 if ((breaches > 0)); then
     echo "$breaches breach(es) of the layers"

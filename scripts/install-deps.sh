@@ -26,6 +26,8 @@ packages=(
     fonts-noto-cjk
     # the product server: mail to the operator's SMTP relay, and the SMTP sink of its test
     libcurl4-openssl-dev python3-aiosmtpd
+    # the Windows build of the toolkit-free code and its adapters, and Wine to run its tests
+    g++-mingw-w64-x86-64-posix wine64 wine
 )
 missing=()
 for p in "${packages[@]}"; do

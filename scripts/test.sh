@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds PressLane and runs every test: unit tests (also under AddressSanitizer and UBSan), the
-# Qt adapter tests and the end-to-end tests of the installed program, on a virtual display, and a
-# bounded run of every fuzz target.
+# Qt adapter tests and the end-to-end tests of the installed program, on a virtual display, the
+# Windows build of the toolkit-free code under Wine, and a bounded run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -17,5 +17,7 @@ source scripts/desktop.sh
 start_virtual_desktop 95
 
 (cd build-asan && ctest --output-on-failure -R '^unit\.' -j "$jobs")
+# The same unit tests and the Windows adapters as Windows programs, under Wine on this display.
+bash scripts/test-windows.sh build-win
 bash scripts/fuzz.sh 30
 (cd build && ctest --output-on-failure)

@@ -1,6 +1,7 @@
 #include "lane_desk/desk_assembly.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QWebEngineProfile>
 
 #include "bookmarks/bookmark_file.h"
@@ -21,7 +22,11 @@
 #include "scrap/qt/scrap_pane.h"
 #include "search/qt/search_forms.h"
 #include "settings/qt/form3.h"
+#ifdef _WIN32
+#include "settings/win/registry_auto_start.h"
+#else
 #include "settings/xdg_auto_start.h"
+#endif
 #include "shell/qt/form6.h"
 #include "shell/qt/form9.h"
 #include "shell/qt/qt_tray_icon.h"
@@ -58,7 +63,11 @@ DeskAssembly::DeskAssembly(MainController::Ports ports, std::filesystem::path ap
       scrap_pane_(new ScrapPane(&form_->Frame9(), &form_->ListView1(), form_->WebBrowser2(),
                                 ports.dialogs, ports.pump, folder_)),
       bookmark_titles_(std::make_unique<WidgetListBox>(&form_->Combo1())),
+#ifdef _WIN32
+      auto_start_(std::make_unique<RegistryAutoStart>()),
+#else
       auto_start_(std::make_unique<XdgAutoStart>(default_autostart_folder())),
+#endif
       searches_(std::make_unique<SearchForms>(
           form_->controls()[MainControl::Form1], form_->controls()[MainControl::Frame10],
           form_->WebBrowser1(), ports.dialogs, ports.pump, ports.clock, form_.get())),
@@ -173,7 +182,8 @@ void DeskAssembly::load_bookmark_titles() {
 void DeskAssembly::open_settings() {
     Form3::open({ports_.dialogs, ports_.pump, ports_.screen, *auto_start_, form_->WebBrowser1(),
                  form_->controls()[MainControl::Form1], folder_,
-                 QCoreApplication::applicationFilePath().toStdString()},
+                 // The path as the platform writes it: "C:\\...\\lane_desk.exe" on Windows.
+                 QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString()},
                 form_.get());
 }
 

@@ -18,11 +18,11 @@
 
 namespace presslane {
 
+class AutoStart;
 class WidgetListBox;
 class ScrapPane;
 class SearchForms;
 class TrayController;
-class XdgAutoStart;
 struct ArticleSource;
 
 // Puts the main window together: builds Form1's widgets, then each collaborator in the order
@@ -84,7 +84,7 @@ private:
     ScrapPane* scrap_pane_;  // owned by Frame9
     std::unique_ptr<WidgetListBox> bookmark_titles_;
     std::unique_ptr<TrayController> tray_;
-    std::unique_ptr<XdgAutoStart> auto_start_;
+    std::unique_ptr<AutoStart> auto_start_;
     std::unique_ptr<SearchForms> searches_;
     std::unique_ptr<MainController> controller_;
     PageZoom zoom_;

@@ -2,8 +2,10 @@
 #include <csignal>
 #include <memory>
 
+#ifndef _WIN32
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 #include <QApplication>
 #include <QQuickWindow>
@@ -29,6 +31,7 @@ namespace {
 // How far into the splash's one-second wait the web engine starts.
 constexpr int kEngineStartDelayMs = 100;
 
+#ifndef _WIN32
 int signal_pipe[2] = {-1, -1};
 
 // The desktop session ending (or a plain kill) arrives as a signal; the close sequence must run
@@ -45,6 +48,7 @@ void catch_close_signals() {
     sigemptyset(&action.sa_mask);
     for (int sig : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(sig, &action, nullptr);
 }
+#endif
 
 }  // namespace
 
@@ -86,7 +90,9 @@ int main(int argc, char** argv) {
                  });
              update_check =
                  new UpdateCheck(&main_window->form(), {dialogs, pump, clock, shell}, folder);
+#ifndef _WIN32
              catch_close_signals();
+#endif
              dialogs.set_parent(&main_window->form());
              main_window->controller().Form_Load();
              update_check->load_finished();
@@ -104,7 +110,9 @@ int main(int argc, char** argv) {
         [&app] {
             QTimer::singleShot(kEngineStartDelayMs, &app, [] {
                 QWebEngineProfile::defaultProfile();
+#ifndef _WIN32
                 catch_close_signals();
+#endif
                 // The rest of the wait is idle: the main window's icons are looked up there.
                 Form1::preload_icons();
             });
@@ -119,11 +127,14 @@ int main(int argc, char** argv) {
             shell.end_process();
         }
     };
+#ifndef _WIN32
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signal_pipe) == 0) {
         auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, &app);
         QObject::connect(notifier, &QSocketNotifier::activated, &app, close_main);
         catch_close_signals();
     }
+#endif
+    // Windows ends a session through the session manager alone.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
                      [&](QSessionManager&) { close_main(); });
     return app.exec();

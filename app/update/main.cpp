@@ -11,7 +11,11 @@
 #include "update_client/qt/download_form.h"
 #include "update_client/release_installer.h"
 #include "update_client/release_key.h"
+#ifdef _WIN32
+#include "updater/win/win_window_closer.h"
+#else
 #include "updater/qt/x_window_closer.h"
+#endif
 #include "updater/updater_controller.h"
 
 int main(int argc, char** argv) {
@@ -25,7 +29,11 @@ int main(int argc, char** argv) {
     QtClock clock;
     QtDialogs dialogs;
     QtShell shell;
+#ifdef _WIN32
+    WinWindowCloser windows;
+#else
     XWindowCloser windows;
+#endif
     const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
 
     DownloadForm window(

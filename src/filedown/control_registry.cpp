@@ -9,6 +9,11 @@ namespace presslane {
 namespace {
 
 std::filesystem::path default_file() {
+#ifdef _WIN32
+    // The user's roaming application data, as Windows names it.
+    if (const wchar_t* app_data = _wgetenv(L"APPDATA"); app_data && *app_data)
+        return std::filesystem::path(app_data) / "presslane" / "controls.res";
+#endif
     const char* data = std::getenv("XDG_DATA_HOME");
     std::filesystem::path base;
     if (data && *data) {

@@ -7,7 +7,8 @@ namespace presslane {
 
 // Where self-registering control libraries record themselves: one record "ProgID|library path"
 // per control in $XDG_DATA_HOME/presslane/controls.res (~/.local/share when the variable is
-// unset). This platform has no control registry of its own.
+// unset), on Windows in %APPDATA%\presslane\controls.res: the program's controls are found
+// beside it, never in the system's own control registry.
 class ControlRegistry {
 public:
     // The per-user registry file.

@@ -56,6 +56,15 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+// The file opened empty for binary writing, by its name in the platform's own encoding.
+std::FILE* open_for_writing(const std::filesystem::path& file) {
+#ifdef _WIN32
+    return _wfopen(file.c_str(), L"wb");
+#else
+    return std::fopen(file.c_str(), "wb");
+#endif
+}
+
 }  // namespace
 
 FileDown::FileDown(std::unique_ptr<Inet> net, EventPump& pump)
@@ -197,8 +206,7 @@ void FileDown::write_body() {
     // The chunks are small; the disk sees large writes. Declared before the file, which flushes
     // into it when closed.
     std::vector<char> buffer(kWriteBufferBytes);
-    std::unique_ptr<std::FILE, FileCloser> file(
-        std::fopen(std::filesystem::u8path(path).c_str(), "wb"));
+    std::unique_ptr<std::FILE, FileCloser> file(open_for_writing(std::filesystem::u8path(path)));
     if (!file) {
         give_up(kFileWrite, "파일을 만들 수 없음");
         return;

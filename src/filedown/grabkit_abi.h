@@ -18,6 +18,13 @@ std::int32_t DllUnregisterServer();
 
 namespace presslane {
 
+// The library's file, beside the programs in the application folder.
+#ifdef _WIN32
+inline constexpr const char* kGrabkitFile = "Grabkit.dll";
+#else
+inline constexpr const char* kGrabkitFile = "libGrabkit.so";
+#endif
+
 inline constexpr std::int32_t kGrabkitOk = 0;
 inline constexpr std::int32_t kGrabkitFalse = 1;
 inline constexpr std::int32_t kGrabkitClassNotAvailable = std::int32_t(0x80040111);

@@ -1,13 +1,10 @@
 #include "update_client/release_installer.h"
 
 #include <array>
-#include <cstring>
-#include <fstream>
-
-#include <elf.h>
 
 #include "common/event_pump.h"
 #include "filedown/inet.h"
+#include "update_client/native_executable.h"
 #include "update_client/replace_file.h"
 
 namespace presslane {
@@ -15,15 +12,6 @@ namespace {
 
 // How long the signature wait sleeps between two looks at the request when no event arrives.
 constexpr double kPollSeconds = 0.05;
-
-std::optional<Elf64_Ehdr> elf_header(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    // Elf64_Ehdr is the larger header; its first fields lie where those of Elf32_Ehdr do.
-    Elf64_Ehdr header{};
-    if (!in.read(reinterpret_cast<char*>(&header), sizeof header)) return std::nullopt;
-    if (std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) return std::nullopt;
-    return header;
-}
 
 std::string file_name_of(const std::string& address) {
     const std::size_t end = address.find_first_of("?#");
@@ -37,15 +25,6 @@ void remove_file(const std::filesystem::path& file) {
 }
 
 }  // namespace
-
-bool is_native_executable(const std::filesystem::path& file) {
-    static const std::optional<Elf64_Ehdr> own = elf_header("/proc/self/exe");
-    const std::optional<Elf64_Ehdr> other = elf_header(file);
-    if (!own || !other) return false;
-    return other->e_ident[EI_CLASS] == own->e_ident[EI_CLASS] &&
-           other->e_ident[EI_DATA] == own->e_ident[EI_DATA] && other->e_machine == own->e_machine &&
-           (other->e_type == ET_EXEC || other->e_type == ET_DYN);
-}
 
 ReleaseInstaller::ReleaseInstaller(Inet& net, EventPump& pump, ReleaseSignature signature)
     : net_(net), pump_(pump), signature_(std::move(signature)) {}

@@ -11,10 +11,6 @@ namespace presslane {
 class EventPump;
 class Inet;
 
-// True when the file is an executable of the platform this program runs on: an ELF file of the
-// same class, byte order and machine as the running program itself.
-bool is_native_executable(const std::filesystem::path& file);
-
 // Puts a downloaded release file in place only once it has proved itself: it must be an
 // executable of this platform and carry a valid release signature, fetched from the address the
 // file came from plus ".minisig". Whatever fails, the downloaded file is deleted and the installed

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace presslane {
@@ -11,8 +11,14 @@ namespace presslane {
 class TempDir {
 public:
     explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
-        std::string templ = (base / "presslane-XXXXXX").string();
-        path_ = ::mkdtemp(templ.data());
+        // A name nobody holds yet: create_directory fails on one that exists.
+        std::random_device random;
+        for (int tries = 0; tries < 100 && path_.empty(); ++tries) {
+            const std::filesystem::path candidate =
+                base / ("presslane-" + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) path_ = candidate;
+        }
     }
     ~TempDir() {
         std::error_code ec;

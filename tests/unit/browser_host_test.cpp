@@ -7,7 +7,9 @@
 
 #include "common/record_file.h"
 #include "fakes/fake_main_window.h"
+#ifndef _WIN32
 #include "fakes/file_size_limit.h"
+#endif
 #include "fakes/temp_dir.h"
 
 namespace presslane {
@@ -52,6 +54,7 @@ TEST_F(BrowserHostTest, FirstStartCreatesTheDefaultSettingsLine) {
     EXPECT_EQ(log, std::vector<std::string>{"popup:0"});
 }
 
+#ifndef _WIN32  // a full disk is a file size limit, which Windows lacks
 TEST_F(BrowserHostTest, FirstStartOnAFullDiskStillOpensTheDefaultStartPage) {
     {
         FileSizeLimit full(0);
@@ -61,6 +64,7 @@ TEST_F(BrowserHostTest, FirstStartOnAFullDiskStillOpensTheDefaultStartPage) {
     EXPECT_EQ(w.wb1.navigations, std::vector<std::string>{"https://news.example.kr/"});
     EXPECT_EQ(log, std::vector<std::string>{"popup:0"});
 }
+#endif
 
 TEST_F(BrowserHostTest, StartPageDropsNulsAndPassesAMissingSecondField) {
     std::ofstream(settings().path(), std::ios::binary) << std::string("http://a\0b", 10) << "\r\n";
@@ -173,6 +177,7 @@ TEST_F(BrowserHostTest, SetStartPageKeepsTheSecondField) {
     EXPECT_EQ(dialogs.boxes[1].title, "http://new.kr/a");
 }
 
+#ifndef _WIN32  // a full disk is a file size limit, which Windows lacks
 TEST_F(BrowserHostTest, SetStartPageSaysSoWhenTheFileCannotBeWritten) {
     const std::string before = "http://old|1\r\n";
     settings().rewrite({{"http://old", "1"}});
@@ -190,6 +195,7 @@ TEST_F(BrowserHostTest, SetStartPageSaysSoWhenTheFileCannotBeWritten) {
     EXPECT_EQ(settings_bytes(), "http://a-longer-new-start-page.kr/?ids=1%7C2|1\r\n");
     EXPECT_EQ(dialogs.boxes.back().text, "현재 페이지가 시작페이지로 설정되었습니다");
 }
+#endif
 
 TEST_F(BrowserHostTest, SetStartPageWritesAWellFormedLineWithoutAnOldField) {
     w.wb1.url = "http://new.kr/";

@@ -39,6 +39,45 @@ TEST(Cp949, ABrokenUtf8SequenceCostsOnlyItsOwnBytes) {
     EXPECT_EQ(cp949::encode("\xF0\x9F|\xC7"), "??|?");
 }
 
+// One table for every build: each platform's code page conversion must give these same bytes, so
+// record files move between the platforms unchanged.
+TEST(Cp949, EveryPlatformConvertsTheSameBytes) {
+    const char* const bad = "\xEF\xBF\xBD";  // U+FFFD
+    const struct {
+        std::string cp949;
+        std::string utf8;
+    } decoded[] = {
+        {"\xC7\xD1\xB1\xDB", "한글"},
+        {"\x8C\x63\xC6\x52", "똠힣"},  // the extension's syllables and the last one
+        {"\xF9\xD3\xED\xAE", "漢字"},
+        {"\xA4\xA1\xA1\xA1\xA2\xE6\xA2\xE7", "ㄱ\u3000€®"},
+        {"a\x80"
+         "b\xFF",
+         std::string("a") + bad + "b" + bad},
+        // A lead byte without its trail byte is one bad byte; what follows is read on its own.
+        {"\xC7 x\xC7", std::string(bad) + " x" + bad},
+        // The user-defined rows hold no character.
+        {"\xC9\xA1 \xFE\xFE", std::string(bad) + bad + " " + bad + bad},
+    };
+    for (const auto& c : decoded) EXPECT_EQ(cp949::decode(c.cp949), c.utf8) << c.utf8;
+
+    const struct {
+        std::string utf8;
+        std::string cp949;
+    } encoded[] = {
+        {"한글|x\r\n", "\xC7\xD1\xB1\xDB|x\r\n"},
+        {"똠漢€®ㄱ", "\x8C\x63\xF9\xD3\xA2\xE6\xA2\xE7\xA4\xA1"},
+        // Outside CP949: beyond the basic plane, a Thai letter, a private-use character.
+        {"😀ก\uE000.", "???."},
+        // Broken UTF-8: a cut sequence, overlong forms, a surrogate, past U+10FFFF, a cut end.
+        {"\xE2(\xA1", "?(?"},
+        {"\xC0\xAF\xE0\x80\xAF", "???"},
+        {"\xED\xA0\x80|\xF4\x90\x80\x80|", "?|?|"},
+        {"\xEA\xB0", "??"},
+    };
+    for (const auto& c : encoded) EXPECT_EQ(cp949::encode(c.utf8), c.cp949) << c.utf8;
+}
+
 TEST(Cp949, WholePrefixNeverSplitsADoubleByteCharacter) {
     const std::string text = "a" + kHangulCp949;  // 1 + 2 + 2 bytes
     EXPECT_EQ(cp949::whole_prefix(text, 2), 1u);

@@ -9,6 +9,7 @@
 #include "fakes/fake_inet.h"
 #include "fakes/temp_dir.h"
 #include "minisign_tool.h"
+#include "update_client/native_executable.h"
 #include "update_client/release_installer.h"
 #include "update_client/release_signature.h"
 

@@ -19,10 +19,14 @@
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_item_list.h"
 #include "fakes/fake_platform.h"
+#ifndef _WIN32
 #include "fakes/file_size_limit.h"
+#endif
 #include "fakes/temp_dir.h"
 #include "settings/auto_start.h"
+#ifndef _WIN32
 #include "settings/xdg_auto_start.h"
+#endif
 
 namespace presslane {
 namespace {
@@ -196,6 +200,7 @@ TEST_F(SettingsDialogTest, OkAndApplyWriteTheStartPageInCp949AndABarInItCannotSp
     EXPECT_EQ(bytes_of(settings()), cp949::encode("http://신문.kr/|1\r\n"));
 }
 
+#ifndef _WIN32  // a full disk is a file size limit, which Windows lacks
 TEST_F(SettingsDialogTest, AFailedSaveSaysSoKeepsTheFileAndTheDialogOpen) {
     const std::string before = "http://old.kr/|1\r\n";
     write(settings(), before);
@@ -214,6 +219,7 @@ TEST_F(SettingsDialogTest, AFailedSaveSaysSoKeepsTheFileAndTheDialogOpen) {
         EXPECT_EQ(box.title, "에러");
     }
 }
+#endif
 
 TEST_F(SettingsDialogTest, CancelKeepsTheStartPageButSavesTheChannelOnce) {
     write(settings(), "http://old.kr/|1\r\n");
@@ -355,6 +361,7 @@ TEST_F(SettingsDialogTest, HelpPictureAndUnofferedDownload) {
               "공유하도록 하겠습니다");
 }
 
+#ifndef _WIN32  // the start-up entry of a freedesktop session
 class XdgAutoStartTest : public ::testing::Test {
 protected:
     std::filesystem::path folder() const { return dir.path() / "config" / "autostart"; }
@@ -514,6 +521,7 @@ TEST_F(SettingsDialogTest, OpeningRepairsARealEntryLeftByAMovedProgram) {
     EXPECT_NE(bytes_of(real.entry_path()).find("Exec=\"/opt/프레스 레인/lane_desk\"\n"),
               std::string::npos);
 }
+#endif
 
 }  // namespace
 }  // namespace presslane

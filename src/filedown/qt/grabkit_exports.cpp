@@ -1,6 +1,10 @@
 #include <cstring>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include <QWidget>
 
@@ -24,12 +28,26 @@ FileDownFactory factory;
 
 // The path this library was loaded from, found through one of its own symbols.
 std::string own_path() {
+#ifdef _WIN32
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(
+            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            reinterpret_cast<LPCWSTR>(&DllRegisterServer), &module))
+        return {};
+    wchar_t path[32768];
+    const DWORD n = GetModuleFileNameW(module, path, 32768);
+    if (n == 0 || n == 32768) return {};
+    // The registry file holds UTF-8, which the loader reads back through QString::fromStdString.
+    const std::u8string utf8 = std::filesystem::path(std::wstring(path, n)).u8string();
+    return std::string(utf8.begin(), utf8.end());
+#else
     Dl_info info{};
     if (::dladdr(reinterpret_cast<void*>(&DllRegisterServer), &info) == 0 || !info.dli_fname)
         return {};
     std::error_code ec;
     const auto path = std::filesystem::canonical(info.dli_fname, ec);
     return ec ? std::string(info.dli_fname) : path.string();
+#endif
 }
 
 }  // namespace
@@ -37,8 +55,13 @@ std::string own_path() {
 
 using namespace presslane;
 
-extern "C" __attribute__((visibility("default"))) std::int32_t DllGetClassObject(
-    const char* prog_id, void** out) {
+#ifdef _WIN32
+#define GRABKIT_EXPORT __declspec(dllexport)
+#else
+#define GRABKIT_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" GRABKIT_EXPORT std::int32_t DllGetClassObject(const char* prog_id, void** out) {
     if (!out) return kGrabkitInvalidPointer;
     *out = nullptr;
     if (!prog_id || std::strcmp(prog_id, kFileDownProgId) != 0) return kGrabkitClassNotAvailable;
@@ -46,17 +69,17 @@ extern "C" __attribute__((visibility("default"))) std::int32_t DllGetClassObject
     return kGrabkitOk;
 }
 
-extern "C" __attribute__((visibility("default"))) std::int32_t DllCanUnloadNow() {
+extern "C" GRABKIT_EXPORT std::int32_t DllCanUnloadNow() {
     return QtFileDown::instances() == 0 ? kGrabkitOk : kGrabkitFalse;
 }
 
-extern "C" __attribute__((visibility("default"))) std::int32_t DllRegisterServer() {
+extern "C" GRABKIT_EXPORT std::int32_t DllRegisterServer() {
     const std::string path = own_path();
     if (path.empty() || !ControlRegistry().add(kFileDownProgId, path))
         return kGrabkitRegistrationFailed;
     return kGrabkitOk;
 }
 
-extern "C" __attribute__((visibility("default"))) std::int32_t DllUnregisterServer() {
+extern "C" GRABKIT_EXPORT std::int32_t DllUnregisterServer() {
     return ControlRegistry().remove(kFileDownProgId) ? kGrabkitOk : kGrabkitRegistrationFailed;
 }

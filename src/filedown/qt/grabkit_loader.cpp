@@ -26,8 +26,7 @@ DllGetClassObjectFn load_from(const QString& path) {
 
 DllGetClassObjectFn class_object_entry() {
     static DllGetClassObjectFn entry = [] {
-        const QString beside =
-            QDir(QCoreApplication::applicationDirPath()).filePath("libGrabkit.so");
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(kGrabkitFile);
         if (DllGetClassObjectFn fn = load_from(beside)) return fn;
         return load_from(QString::fromStdString(ControlRegistry().find(kFileDownProgId)));
     }();

@@ -5,11 +5,6 @@
 #include <memory>
 #include <string_view>
 
-#include <fcntl.h>
-#include <linux/falloc.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -23,6 +18,7 @@
 #include <QVariant>
 
 #include "common/cp949.h"
+#include "filedown/spool_file.h"
 
 namespace presslane {
 namespace {
@@ -114,20 +110,13 @@ bool same_name(std::string_view a, std::string_view b) {
                       [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// A scratch file without a name in the temporary folder: it goes with the process, however that
-// ends, so a killed download leaves nothing behind.
+// The download's scratch file in the temporary folder, as a QFile.
 QFile* anonymous_file(QObject* parent) {
-    const QByteArray dir = QFile::encodeName(QDir::tempPath());
-    int fd = ::open(dir.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        QByteArray name = dir + "/presslane-XXXXXX";
-        fd = ::mkostemp(name.data(), O_CLOEXEC);
-        if (fd >= 0) ::unlink(name.constData());
-    }
+    const int fd = open_spool_file(std::filesystem::path(QDir::tempPath().toStdU16String()));
     if (fd < 0) return nullptr;
     auto* file = new QFile(parent);
     if (!file->open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+        close_spool_file(fd);
         delete file;
         return nullptr;
     }
@@ -448,8 +437,7 @@ void QtInet::release_read_part() {
     // download's size of disk space while the copy runs. A file system that cannot punch holes
     // keeps it until the end.
     if (ahead_pos_ - released_ < kReleaseBytes) return;
-    if (::fallocate(body_->handle(), FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, released_,
-                    ahead_pos_ - released_) == 0)
+    if (release_spool_range(body_->handle(), released_, ahead_pos_ - released_))
         released_ = ahead_pos_;
 }
 
