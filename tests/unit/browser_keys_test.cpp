@@ -9,7 +9,9 @@
 #include "browse/downloads.h"
 #include "browse/page_zoom.h"
 #include "fakes/fake_main_window.h"
+#ifndef _WIN32
 #include "fakes/file_size_limit.h"
+#endif
 #include "fakes/temp_dir.h"
 
 namespace presslane {
@@ -149,6 +151,7 @@ TEST(PageZoomFile, ADamagedOrUnwritableFileIsQuiet) {
                   std::string(content) == "125|x\r\n" ? 125 : 100)
             << content;
     }
+#ifndef _WIN32  // a full disk is a file size limit, which Windows lacks
     TempDir dir;
     PageZoom zoom(dir.path());
     {
@@ -158,6 +161,7 @@ TEST(PageZoomFile, ADamagedOrUnwritableFileIsQuiet) {
     // The size still holds for the run; nothing half written stays behind.
     EXPECT_EQ(zoom.percent_for("http://y/"), 110);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "lane_desk_zoom.res"));
+#endif
 }
 
 TEST(FindCount, TellsWhichMatchOfHowMany) {
@@ -168,12 +172,18 @@ TEST(FindCount, TellsWhichMatchOfHowMany) {
 TEST(DownloadPath, NeverTakesANameInUse) {
     TempDir dir;
     const auto& d = dir.path();
-    std::ofstream(d / "보고서.pdf") << "x";
-    std::ofstream(d / "보고서 (2).pdf") << "x";
-    std::ofstream(d / "archive.tar.gz") << "x";
-    std::ofstream(d / ".profile") << "x";
-    std::ofstream(d / "README") << "x";
-    std::filesystem::create_symlink(d / "missing", d / "link.txt");
+    // Names are UTF-8, as the engine gives them; a narrow path would take the ANSI code page.
+    const auto at = [&d](const char* name) { return d / std::filesystem::u8path(name); };
+    std::ofstream(at("보고서.pdf")) << "x";
+    std::ofstream(at("보고서 (2).pdf")) << "x";
+    std::ofstream(at("archive.tar.gz")) << "x";
+    std::ofstream(at(".profile")) << "x";
+    std::ofstream(at("README")) << "x";
+#ifdef _WIN32
+    std::ofstream(at("link.txt")) << "x";
+#else
+    std::filesystem::create_symlink(d / "missing", d / "link.txt");  // a broken link
+#endif
     const struct {
         const char* suggested;
         const char* expected;
@@ -192,10 +202,10 @@ TEST(DownloadPath, NeverTakesANameInUse) {
         {"dir/", "download"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(free_download_path(d, c.suggested), d / c.expected) << c.suggested;
+        EXPECT_EQ(free_download_path(d, c.suggested), at(c.expected)) << c.suggested;
     // A file the engine has not created yet is taken too.
-    EXPECT_EQ(free_download_path(d, "new.pdf", {d / "new.pdf", d / "new (2).pdf"}),
-              d / "new (3).pdf");
+    EXPECT_EQ(free_download_path(d, "new.pdf", {at("new.pdf"), at("new (2).pdf")}),
+              at("new (3).pdf"));
 }
 
 TEST(DownloadTexts, ShareWhenTheSizeIsKnownElseKilobytes) {
