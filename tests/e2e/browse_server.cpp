@@ -2,15 +2,14 @@
 // request's path to the log file, and answers until its time runs out. Pages: two linked pages
 // whose titles tell them apart, a long Korean article with a known number of one word, and a page
 // whose link offers a file to save. Arguments: seconds, log file.
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include <httplib.h>
+
+#include "support/server_socket.h"
 
 namespace {
 
@@ -67,15 +66,5 @@ int main(int argc, char** argv) {
         std::lock_guard<std::mutex> lock(mutex);
         std::ofstream(log_path, std::ios::app) << req.path << "\n";
     });
-    const int port = server.bind_to_any_port("127.0.0.1");
-    if (port <= 0) return 1;
-    std::printf("%d\n", port);
-    std::fflush(stdout);
-    std::thread stopper([&] {
-        std::this_thread::sleep_for(std::chrono::seconds(seconds));
-        server.stop();
-    });
-    stopper.detach();
-    server.listen_after_bind();
-    return 0;
+    return presslane::serve_on_any_port_for(server, seconds) ? 0 : 1;
 }

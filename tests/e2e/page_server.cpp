@@ -1,12 +1,11 @@
 // Serves the pages of the end-to-end tests on 127.0.0.1: prints its port, then answers until it
 // is killed or its time runs out.
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
 #include <httplib.h>
+
+#include "support/server_socket.h"
 
 int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 120;
@@ -44,15 +43,5 @@ int main(int argc, char** argv) {
             "<script>window.open('/unasked');</script></body></html>",
             "text/html; charset=utf-8");
     });
-    const int port = server.bind_to_any_port("127.0.0.1");
-    if (port <= 0) return 1;
-    std::printf("%d\n", port);
-    std::fflush(stdout);
-    std::thread stopper([&] {
-        std::this_thread::sleep_for(std::chrono::seconds(seconds));
-        server.stop();
-    });
-    stopper.detach();
-    server.listen_after_bind();
-    return 0;
+    return presslane::serve_on_any_port_for(server, seconds) ? 0 : 1;
 }

@@ -38,12 +38,16 @@ void DownloadSaver::save(QWebEngineDownloadRequest* download) {
             status_(
                 download_progress_text(name, download->receivedBytes(), download->totalBytes()));
         });
-    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download, name] {
-        if (!download->isFinished()) return;
-        status_(download->state() == QWebEngineDownloadRequest::DownloadCompleted
-                    ? download_done_text(name)
-                    : download_failed_text(name));
-    });
+    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
+            [this, download, name, target] {
+                if (!download->isFinished()) return;
+                // The name is no longer held: a finished file stands for itself, a failed one is
+                // gone.
+                saving_.erase(target);
+                status_(download->state() == QWebEngineDownloadRequest::DownloadCompleted
+                            ? download_done_text(name)
+                            : download_failed_text(name));
+            });
     saving_.insert(target);
     download->accept();
 }
